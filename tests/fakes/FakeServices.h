@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
-#include "platform/MessageBox.h"
+#include "platform/MessageDialog.h"
 #include "platform/Screen.h"
 #include "platform/Shell.h"
 
@@ -32,7 +32,7 @@ public:
     mutable int cursorReads = 0;
 };
 
-class FakeMessageBox final : public MessageBox {
+class FakeMessageBox final : public MessageDialog {
 public:
     void Show(const std::string& text, const std::string& title, MessageIcon icon) override {
         shown.push_back({text, title, icon});

@@ -1,3 +1,53 @@
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return 0; }
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <string>
+
+#include "app/Entry.h"
+#include "platform/win32/App.h"
+#include "platform/win32/GdiHandles.h"
+#include "platform/win32/Wide.h"
+#include "platform/win32/Win32Services.h"
+#include "platform/win32/Win32TextCodec.h"
+
+namespace {
+
+std::wstring ProgramPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    using namespace tarn;
+    const std::string programPath = win32::Narrow(ProgramPath());
+    const win32::Win32TextCodec codec;
+    // Not inheritable (no security attributes), so the programs the bar starts do not keep it.
+    const std::wstring mutexName = win32::Widen(InstanceMutexName(codec.FoldCase(programPath)));
+    const win32::unique_handle instance(CreateMutexW(nullptr, FALSE, mutexName.c_str()));
+    const bool previousInstance = GetLastError() == ERROR_ALREADY_EXISTS;
+    win32::Win32MessageBox messageBox;
+    if (!EntryMayShowBar(previousInstance, programPath, messageBox)) return 0;
+
+    // Shell links, the shell's icons and file drops need OLE on this thread.
+    OleInitialize(nullptr);
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    int result = 0;
+    {
+        win32::App app;
+        result = app.Run();
+    }
+    OleUninitialize();
+    return result;
+}

@@ -5,9 +5,9 @@ namespace tarn {
 
 enum class MessageIcon { Information, Critical };
 
-class MessageBox {
+class MessageDialog {
 public:
-    virtual ~MessageBox() = default;
+    virtual ~MessageDialog() = default;
     // Modal, with an OK button.
     virtual void Show(const std::string& text, const std::string& title, MessageIcon icon) = 0;
 };

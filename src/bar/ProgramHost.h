@@ -1,0 +1,18 @@
+#pragma once
+
+namespace tarn {
+
+// The program's windows other than the bar, in the order the bar unloads them at the end.
+enum class FormName { frmHelp, frmSelectFolder, frmFoldersToEdit, frmEditOrder, frmTarnOptions, frmToolTip, frmMenu };
+
+// What the windows ask of the program around them.
+class ProgramHost {
+public:
+    virtual ~ProgramHost() = default;
+    // Unloads a window by code; a window that is not loaded is left alone.
+    virtual void UnloadWindow(FormName form) = 0;
+    // Ends the program at once: no further handler of any window runs.
+    virtual void EndProgram() = 0;
+};
+
+}  // namespace tarn

@@ -1,0 +1,293 @@
+#include "bar/frmTarnDock.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/SettingsFile.h"
+#include "app/modAPI.h"
+#include "bar/BarLayout.h"
+#include "bar/ProgramHost.h"
+#include "model/Grouping.h"
+#include "model/ModelNames.h"
+#include "model/OrderFile.h"
+#include "platform/Text.h"
+
+namespace tarn {
+namespace {
+
+constexpr std::uint32_t kSeeThroughStyle = kWsExLayered | kWsExTransparent;
+constexpr std::uint32_t kSolidStyle = kWsExLayered;
+constexpr Colour kNoColourKey = 0xFFFFFFFF;  // -1: ignored with alpha-only attributes
+
+int ClampAlpha(int alpha) { return std::clamp(alpha, 0, 255); }
+
+int Round(double value) { return static_cast<int>(std::nearbyint(value)); }
+
+// The clock and the monitor for the state machine, read only when a tick needs them.
+class BarTickEnvironment final : public TickEnvironment {
+public:
+    BarTickEnvironment(const Clock& clock, const Screen& screen) : clock_(clock), screen_(screen) {}
+    std::int64_t NowMs() override { return clock_.NowMs(); }
+    Rect Monitor(const Rect& bar) override { return screen_.MonitorRect(bar); }
+
+private:
+    const Clock& clock_;
+    const Screen& screen_;
+};
+
+}  // namespace
+
+frmTarnDock::frmTarnDock(const BarServices& services, const BarControls& controls, ProgramHost& host)
+    : services_(services), controls_(controls), host_(host), icons_(services.shell, controls.picBox, controls.ilIcons) {}
+
+void frmTarnDock::Form_Load() {
+    icons_.MakeSeparatorImage();
+    settings = Settings{};
+    settingsFile_ = JoinPath(GetSpecialFolderPath(services_.shell, kCsidlLocalAppData), "TarnDock\\TarnDock.ini");
+    CreateDirectoryPath(services_.fs, settingsFile_);
+    LoadSettings();
+    colourKey_ = controls_.picBox.GetPixel(1, 1);
+    controls_.window.SetTopmost();
+    controls_.window.SetExStyle(kSeeThroughStyle);
+    controls_.window.SetLayeredAttributes(colourKey_, ClampAlpha(settings.Alpha), kLwaColourKey | kLwaAlpha);
+    controls_.form.SetBackground(colourKey_);
+    LaunchParameters.clear();
+    PrepareHint();
+    FillToolbar();
+    HoverIndex = -1;
+    DragOverIndex = -1;
+}
+
+void frmTarnDock::LoadSettings() {
+    Placement placement = CurrentPlacement();
+    ReadSettingsFile(settingsFile_, settings, placement, services_.fs, services_.codec, services_.shell);
+    PlaceWindowOnScreen(controls_.window, services_.screen, placement, true);
+}
+
+Placement frmTarnDock::CurrentPlacement() const {
+    const Rect r = controls_.window.WindowRect();
+    const double tx = services_.screen.TwipsPerPixelX();
+    const double ty = services_.screen.TwipsPerPixelY();
+    return {Round(r.left * tx), Round(r.top * ty), Round(r.Width() * tx), Round(r.Height() * ty)};
+}
+
+void frmTarnDock::PrepareHint() {
+    const Rect toolbar = controls_.toolbar.Bounds();
+    const Rect hint = controls_.picHint.Bounds();
+    controls_.picHint.Move({hint.left, hint.top, hint.left + toolbar.left + 3, hint.bottom});
+    Canvas& image = controls_.picHintImage;
+    image.Clear();
+    const Size inner = image.ClientSize();
+    const int w = inner.cx;
+    const int h = inner.cy;
+    constexpr Colour kArrow = 0x000000;
+    image.Line(w - 2, h - 2, 0, h - w, kArrow);
+    image.Line(w - 2, h - 2, w - 2, h - 6, kArrow);
+    image.Line(w - 2, h - 2, w - 6, h - 2, kArrow);
+    image.Refresh();
+}
+
+void frmTarnDock::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    StoreSettings();
+}
+
+void frmTarnDock::QuitProgram() {
+    for (const FormName form : {FormName::frmHelp, FormName::frmSelectFolder, FormName::frmFoldersToEdit,
+                                FormName::frmEditOrder, FormName::frmTarnOptions, FormName::frmToolTip,
+                                FormName::frmMenu}) {
+        host_.UnloadWindow(form);
+    }
+    Form_Unload();
+    host_.EndProgram();
+}
+
+void frmTarnDock::StoreSettings() {
+    WriteSettingsFile(settingsFile_, settings, CurrentPlacement(), services_.fs, services_.codec);
+    SaveFileDic();
+}
+
+void frmTarnDock::SaveFileDic() {
+    FileSystem& fs = services_.fs;
+    if (fs.FolderExists(settings.FolderPath)) {
+        WriteFileDic(FileDic, JoinPath(settings.FolderPath, kOrderFileName), fs, services_.codec);
+    }
+    const Toolbar& toolbar = controls_.toolbar;
+    for (int i = 1; i <= toolbar.Count(); ++i) {
+        const ButtonRecord& button = toolbar.Button(i);
+        if (button.style != ButtonStyle::DropDown || button.tag.empty() || !fs.FolderExists(button.tag)) continue;
+        const auto menu = MenuDics.find(i);
+        if (menu != MenuDics.end()) {
+            // A folder that cannot be written is skipped; the others are still written.
+            WriteFileDic(menu->second, JoinPath(button.tag, kOrderFileName), fs, services_.codec);
+        }
+    }
+}
+
+std::string frmTarnDock::GetDisplayName(const std::string& path) const {
+    std::string name = FileNamePart(path);
+    if (!settings.ShortcutLNK && AsciiLower(ExtensionOf(name)) == "lnk") name.resize(name.size() - 4);
+    return name;
+}
+
+bool frmTarnDock::IsProgramFile(const std::string& path) {
+    return services_.shell.IsExecutable(services_.shell.GetLinkTarget(path));
+}
+
+void frmTarnDock::FillToolbar() {
+    Toolbar& toolbar = controls_.toolbar;
+    FileSystem& fs = services_.fs;
+    if (fs.FolderExists(settings.FolderPath)) {
+        toolbar.Clear();
+        MenuDics.clear();
+        LoadFileDic(FileDic, settings.FolderPath, fs, services_.codec);
+        // Each shortcut is resolved once per build; the next build sees a changed one.
+        LinkTargetCache links(services_.shell);
+        GroupFinder groups(settings.FileGrouping, links);
+        for (const auto& entry : FileDic) {
+            ButtonRecord button;
+            if (entry.value == kSeparatorValue) {
+                button.image = "sep";
+                button.description = "SEP";
+                button.enabled = false;
+            } else {
+                const std::string& path = entry.value;
+                button.image = icons_.GetIconKey(path);
+                const int group = groups.FindGroupButton(path, button.image);
+                if (group != -1) {
+                    const ButtonRecord& first = toolbar.Button(group);
+                    ItemDictionary& members = MenuDics[group];
+                    if (first.style != ButtonStyle::DropDown) {
+                        toolbar.SetStyle(group, ButtonStyle::DropDown);
+                        members.Clear();
+                        members.Add(FileNamePart(first.tag), first.tag);
+                    }
+                    members.Add(entry.key, path);
+                    continue;
+                }
+                button.tag = path;
+                if (services_.shell.IsExecutable(links.Target(path))) button.description = "EXEC";
+            }
+            groups.ButtonAdded(toolbar.Add(button), button);
+        }
+        for (int i = 1; i <= toolbar.Count(); ++i) {
+            if (toolbar.Button(i).style == ButtonStyle::DropDown) toolbar.SetTag(i, "");
+        }
+        for (const std::string& name : fs.ListFolders(settings.FolderPath)) {
+            ButtonRecord button;
+            button.style = ButtonStyle::DropDown;
+            button.tag = JoinPath(settings.FolderPath, name);
+            button.image = icons_.GetIconKey(button.tag);
+            button.description = "FOLDER";
+            const int index = toolbar.Add(button);
+            LoadFileDic(MenuDics[index], button.tag, fs, services_.codec);
+        }
+    }
+    if (toolbar.Count() == 0) {
+        ButtonRecord info;
+        info.description = "INFO";
+        info.caption = "TarnDock - Add buttons";
+        toolbar.Add(info);
+    } else {
+        toolbar.SetVisible(true);
+    }
+    Form_Resize();
+}
+
+void frmTarnDock::Form_Resize() {
+    Window& window = controls_.window;
+    const Rect rect = window.WindowRect();
+    if (const auto size = EnforcedBarSize({rect.Width(), rect.Height()}, services_.screen.TwipsPerPixelX(),
+                                          services_.screen.TwipsPerPixelY())) {
+        window.Move({rect.left, rect.top, rect.left + size->cx, rect.top + size->cy});
+    }
+    const Size client = window.ClientSize();
+    Toolbar& toolbar = controls_.toolbar;
+    toolbar.Move(ToolbarBounds(client, toolbar.Bounds().left));
+    Control& hint = controls_.picHint;
+    if (!HintNeeded(toolbar.Bounds().Height(), toolbar.ButtonHeight(), client.cy)) {
+        hint.SetVisible(false);
+    } else {
+        const Rect bounds = hint.Bounds();
+        hint.Move({bounds.left, client.cy - bounds.Height(), bounds.right, client.cy});
+        hint.SetVisible(true);
+    }
+}
+
+void frmTarnDock::Form_Paint() {
+    if (solid_) DrawGrip();
+}
+
+void frmTarnDock::DrawGrip() {
+    Canvas& form = controls_.form;
+    const Size client = form.ClientSize();
+    const int w = client.cx - 2;
+    const int h = client.cy - 2;
+    for (int x = 0; x <= w; x += 4) {
+        for (int y = 0; y <= h; y += 4) {
+            form.SetPixel(x, y, SysColour::Highlight3D);
+            form.SetPixel(x + 1, y + 1, SysColour::ButtonShadow);
+        }
+    }
+}
+
+void frmTarnDock::tmrMouse_Timer() {
+    const TickInput input{services_.screen.CursorPos(), controls_.window.WindowRect(), solid_, popupOpen_};
+    const TickSettings tickSettings{settings.Delay, settings.NoDelayOnScreenBorder, settings.OnScreenBoderOnly};
+    BarTickEnvironment env(services_.clock, services_.screen);
+    switch (DecideTick(tick_, input, tickSettings, env)) {
+        case TickAction::TurnSolid: TurnSolid(); break;
+        case TickAction::TurnSeeThrough: TurnSeeThrough(); break;
+        case TickAction::None: break;
+    }
+}
+
+void frmTarnDock::TurnSolid() {
+    controls_.form.SetBackground(SysColour::ButtonFace);
+    controls_.window.SetExStyle(kSolidStyle);
+    controls_.form.Clear();
+    DrawGrip();
+    controls_.form.Refresh();
+    controls_.window.SetLayeredAttributes(kNoColourKey, ClampAlpha(settings.MaxAlpha), kLwaAlpha);
+    solid_ = true;
+}
+
+void frmTarnDock::TurnSeeThrough() {
+    controls_.form.SetBackground(colourKey_);
+    controls_.window.SetExStyle(kSeeThroughStyle);
+    controls_.window.SetLayeredAttributes(colourKey_, ClampAlpha(settings.Alpha), kLwaColourKey | kLwaAlpha);
+    controls_.form.Clear();
+    controls_.form.Refresh();
+    solid_ = false;
+}
+
+void frmTarnDock::SetAlpha(int TempAlpha) {
+    if (solid_) return;
+    controls_.window.SetLayeredAttributes(colourKey_, ClampAlpha(TempAlpha), kLwaColourKey | kLwaAlpha);
+}
+
+void frmTarnDock::Form_MouseDown(int button, int /*shift*/, int x, int y) {
+    if (button != kRightButton) {
+        moveGrab_ = {x, y};
+        return;
+    }
+    popupOpen_ = true;
+    // The context menu comes here.
+    popupOpen_ = false;
+}
+
+void frmTarnDock::Form_MouseMove(int button, int /*shift*/, int x, int y) {
+    if (button == kLeftButton) {
+        // The grab point stays under the pointer; the bar is put back on the screen at the next start.
+        const Rect r = controls_.window.WindowRect();
+        const int dx = x - moveGrab_.x;
+        const int dy = y - moveGrab_.y;
+        if (dx != 0 || dy != 0) controls_.window.Move({r.left + dx, r.top + dy, r.right + dx, r.bottom + dy});
+    } else if (button == 0) {
+        HoverIndex = -1;
+        DragOverIndex = -1;
+    }
+}
+
+}  // namespace tarn

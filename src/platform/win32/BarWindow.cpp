@@ -1,0 +1,193 @@
+#include "platform/win32/BarWindow.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <cmath>
+
+#include "app/Settings.h"
+#include "bar/ProgramHost.h"
+#include "bar/frmTarnDock.h"
+
+namespace tarn::win32 {
+namespace {
+
+constexpr UINT_PTR kMouseTimerId = 1;
+constexpr int kToolbarMarginTwips = 120;
+constexpr int kHintHeightTwips = 255;
+
+const WindowClass& BarClass() {
+    static const WindowClass windowClass(L"frmTarnDock", &WindowBase::Procedure, nullptr,
+                                         LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+    return windowClass;
+}
+
+int Pixels(double twips, double twipsPerPixel) { return static_cast<int>(std::nearbyint(twips / twipsPerPixel)); }
+
+}  // namespace
+
+int MouseButtons(WPARAM wParam) {
+    return ((wParam & MK_LBUTTON) ? kLeftButton : 0) | ((wParam & MK_RBUTTON) ? kRightButton : 0) |
+           ((wParam & MK_MBUTTON) ? 4 : 0);
+}
+
+int ShiftState() {
+    return ((GetKeyState(VK_SHIFT) < 0) ? 1 : 0) | ((GetKeyState(VK_CONTROL) < 0) ? 2 : 0) |
+           ((GetKeyState(VK_MENU) < 0) ? 4 : 0);
+}
+
+BarWindow::BarWindow(Win32Screen& screen, HWND owner)
+    : screen_(screen),
+      formImage_({1, 1}, [this] { InvalidateRect(Hwnd(), nullptr, FALSE); }),
+      picBox_({16, 16}),
+      tmrMouse_(kMouseTimerId, 50) {
+    const double tx = screen_.TwipsPerPixelX();
+    const double ty = screen_.TwipsPerPixelY();
+    const RECT designed{Pixels(kDesignedBar.left, tx), Pixels(kDesignedBar.top, ty),
+                        Pixels(kDesignedBar.left + kDesignedBar.width, tx),
+                        Pixels(kDesignedBar.top + kDesignedBar.height, ty)};
+    // Owned by a hidden window, so the bar itself has no taskbar button.
+    if (!CreateTopLevel(BarClass(), L"TarnDock", WS_POPUP | WS_THICKFRAME | WS_CLIPCHILDREN, kWsExLayered, designed,
+                        owner)) {
+        return;
+    }
+    screen_.SetReference(Hwnd());
+    const int margin = Pixels(kToolbarMarginTwips, tx);
+    toolbar_ = std::make_unique<Win32Toolbar>(Hwnd(), icons_, margin);
+    SetWindowSubclass(toolbar_->Hwnd(), &BarWindow::ToolbarProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    const int hintHeight = Pixels(kHintHeightTwips, ty);
+    picHint_ = std::make_unique<PictureBox>(Hwnd(), Rect{0, 0, margin, hintHeight}, SysColour::InfoBackground,
+                                            L"There are some more buttons");
+    tmrMouse_.SetOwner(Hwnd());
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    formImage_.Resize({client.right, client.bottom});
+}
+
+BarWindow::~BarWindow() {
+    bar_ = nullptr;
+    tmrMouse_.SetEnabled(false);
+    if (toolbar_) RemoveWindowSubclass(toolbar_->Hwnd(), &BarWindow::ToolbarProc, 1);
+}
+
+Rect BarWindow::WindowRect() const {
+    RECT r{};
+    GetWindowRect(Hwnd(), &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+Size BarWindow::ClientSize() const {
+    RECT r{};
+    GetClientRect(Hwnd(), &r);
+    return {r.right, r.bottom};
+}
+
+void BarWindow::Move(const Rect& pixels) {
+    SetWindowPos(Hwnd(), nullptr, pixels.left, pixels.top, pixels.Width(), pixels.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void BarWindow::SetTopmost() { SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
+
+std::uint32_t BarWindow::ExStyle() const { return static_cast<std::uint32_t>(GetWindowLongW(Hwnd(), GWL_EXSTYLE)); }
+
+void BarWindow::SetExStyle(std::uint32_t style) { SetWindowLongW(Hwnd(), GWL_EXSTYLE, static_cast<LONG>(style)); }
+
+void BarWindow::SetLayeredAttributes(Colour key, int alpha, std::uint32_t flags) {
+    SetLayeredWindowAttributes(Hwnd(), key, static_cast<BYTE>(alpha), flags);
+}
+
+void BarWindow::Paint() {
+    if (bar_ != nullptr) bar_->Form_Paint();
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(Hwnd(), &ps);
+    const Size size = formImage_.ClientSize();
+    BitBlt(dc, 0, 0, size.cx, size.cy, formImage_.Dc(), 0, 0, SRCCOPY);
+    EndPaint(Hwnd(), &ps);
+}
+
+LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (bar_ == nullptr) return Default(message, wParam, lParam);
+    frmTarnDock& bar = *bar_;
+    switch (message) {
+        case WM_SIZE: {
+            const Size client{LOWORD(lParam), HIWORD(lParam)};
+            if (client != formImage_.ClientSize()) formImage_.Resize(client);
+            InvalidateRect(Hwnd(), nullptr, FALSE);
+            bar.Form_Resize();
+            return 0;
+        }
+        case WM_ERASEBKGND: {
+            // The flat toolbar asks its parent for its background: the bar's background colour, not the grip.
+            const HDC dc = reinterpret_cast<HDC>(wParam);
+            if (WindowFromDC(dc) != Hwnd()) {
+                RECT clip{};
+                GetClipBox(dc, &clip);
+                const unique_hbrush brush(CreateSolidBrush(formImage_.BackgroundColour()));
+                FillRect(dc, &clip, brush.get());
+            }
+            return 1;
+        }
+        case WM_PAINT: Paint(); return 0;
+        case WM_TIMER:
+            if (wParam == tmrMouse_.Id()) bar.tmrMouse_Timer();
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN: {
+            const int button = message == WM_LBUTTONDOWN ? kLeftButton : message == WM_RBUTTONDOWN ? kRightButton : 4;
+            if (button == kLeftButton) SetCapture(Hwnd());
+            bar.Form_MouseDown(button, ShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        }
+        case WM_LBUTTONUP:
+            if (GetCapture() == Hwnd()) ReleaseCapture();
+            return 0;
+        case WM_MOUSEMOVE:
+            bar.Form_MouseMove(MouseButtons(wParam), ShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+            return 0;
+        case WM_CLOSE:
+            // Closed by the system: the bar stores its settings, then the program ends.
+            bar.Form_Unload();
+            if (host_ != nullptr) host_->EndProgram();
+            return 0;
+        case WM_QUERYENDSESSION: return TRUE;
+        case WM_ENDSESSION:
+            if (wParam != 0) bar.Form_Unload();
+            return 0;
+        case WM_DPICHANGED: {
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(Hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        }
+        default: return Default(message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK BarWindow::ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR self) noexcept {
+    try {
+        return reinterpret_cast<BarWindow*>(self)->OnToolbarMessage(hwnd, message, wParam, lParam);
+    } catch (...) {
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    }
+}
+
+LRESULT BarWindow::OnToolbarMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (bar_ != nullptr) {
+        switch (message) {
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN: {
+                const int button = message == WM_LBUTTONDOWN ? kLeftButton : kRightButton;
+                bar_->Toolbar_MouseDown(button, ShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+                if (button == kRightButton) return 0;  // a right press opens the context menu, not the button
+                break;
+            }
+            default: break;
+        }
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace tarn::win32

@@ -1,0 +1,188 @@
+#include "platform/win32/Win32FileSystem.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <string>
+
+#include "platform/Text.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Wide.h"
+
+namespace tarn::win32 {
+namespace {
+
+// Virus scanners and indexers hold a freshly written file for a moment.
+constexpr int kMoveAttempts = 5;
+constexpr DWORD kMoveRetryMs = 50;
+constexpr DWORD kMaxChunk = 1u << 30;
+
+DWORD Attributes(const std::wstring& path) { return GetFileAttributesW(path.c_str()); }
+
+bool IsFolder(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+std::vector<std::string> List(const std::string& folder, bool folders) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW data{};
+    UniqueFindHandle find(FindFirstFileExW(Widen(JoinPath(folder, "*")).c_str(), FindExInfoBasic, &data,
+                                           FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find) return names;
+    do {
+        const std::wstring_view name = data.cFileName;
+        if (name == L"." || name == L"..") continue;
+        if (((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folders) names.push_back(Narrow(name));
+    } while (FindNextFileW(find.get(), &data));
+    return names;
+}
+
+// Deletes the temporary file unless it was renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (!kept_) DeleteFileW(path_.c_str());
+    }
+    const std::wstring& Path() const { return path_; }
+    void Keep() { kept_ = true; }
+
+private:
+    std::wstring path_;
+    bool kept_ = false;
+};
+
+// A new file beside the target, under a name that no other writer uses.
+UniqueKernelHandle CreateTemporaryBeside(const std::wstring& target, std::wstring& tempPath) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++) + L".tmp";
+        UniqueKernelHandle file(
+            CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) return file;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+    }
+    return {};
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kMaxChunk));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written != chunk) return false;
+        bytes.remove_prefix(chunk);
+    }
+    return true;
+}
+
+bool MoveIntoPlace(const std::wstring& from, const std::wstring& to) {
+    for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
+        if (attempt > 0) Sleep(kMoveRetryMs);
+        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        const DWORD error = GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED && error != ERROR_LOCK_VIOLATION) break;
+    }
+    return false;
+}
+
+// Where the folders that can be created begin: after "\\server\share" or a "\\?\" prefix.
+std::size_t CreatableStart(const std::wstring& path) {
+    const auto skipComponents = [&](std::size_t from, int count) {
+        std::size_t pos = from;
+        for (int k = 0; k < count && pos < path.size(); ++k) {
+            while (pos < path.size() && !IsSeparator(path[pos])) ++pos;
+            if (k + 1 < count && pos < path.size()) ++pos;
+        }
+        return pos;
+    };
+    if (path.starts_with(L"\\\\?\\UNC\\")) return skipComponents(8, 2);
+    if (path.starts_with(L"\\\\?\\") || path.starts_with(L"\\\\.\\")) return 4;
+    if (path.starts_with(L"\\\\")) return skipComponents(2, 2);
+    return 0;
+}
+
+bool EnsureFolder(const std::wstring& folder) {
+    if (CreateDirectoryW(folder.c_str(), nullptr)) return true;
+    // Already there (as a folder), or a parent the user may not create in but that exists.
+    return IsFolder(Attributes(folder));
+}
+
+}  // namespace
+
+bool Win32FileSystem::FileExists(const std::string& path) const {
+    const DWORD attributes = Attributes(Widen(path));
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32FileSystem::FolderExists(const std::string& path) const { return IsFolder(Attributes(Widen(path))); }
+
+std::vector<std::string> Win32FileSystem::ListFiles(const std::string& folder) const { return List(folder, false); }
+
+std::vector<std::string> Win32FileSystem::ListFolders(const std::string& folder) const { return List(folder, true); }
+
+std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) const {
+    UniqueKernelHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return std::nullopt;
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) return std::nullopt;
+    std::string bytes;
+    try {
+        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, kMaxChunk));
+        DWORD read = 0;
+        if (!::ReadFile(file.get(), bytes.data() + done, chunk, &read, nullptr)) return std::nullopt;
+        if (read == 0) break;  // the file became shorter meanwhile
+        done += read;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes) {
+    const std::wstring target = Widen(path);
+    // MoveFileExW replaces a read-only file under Wine, where Windows refuses; refuse it here on both.
+    const DWORD attributes = Attributes(target);
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+        return false;
+    }
+    std::wstring tempPath;
+    UniqueKernelHandle file = CreateTemporaryBeside(target, tempPath);
+    if (!file) return false;
+    TemporaryFile temp(tempPath);
+    if (!WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get()) || !file.close()) return false;
+    if (!MoveIntoPlace(temp.Path(), target)) return false;
+    temp.Keep();
+    return true;
+}
+
+bool Win32FileSystem::CreateDirectoryPath(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    const auto last = std::find_if(wide.rbegin(), wide.rend(), IsSeparator);
+    if (last == wide.rend()) return true;
+    const std::wstring folder(wide.begin(), last.base() - 1);
+    const std::size_t start = CreatableStart(folder);
+    // Every prefix that ends before a separator, then the folder itself; drives ("C:") are not created.
+    for (std::size_t i = start; i <= folder.size(); ++i) {
+        if (i < folder.size() && !IsSeparator(folder[i])) continue;
+        if (i == 0 || i <= start || IsSeparator(folder[i - 1]) || folder[i - 1] == L':') continue;
+        if (!EnsureFolder(folder.substr(0, i))) return false;
+    }
+    return true;
+}
+
+}  // namespace tarn::win32

@@ -1,0 +1,33 @@
+#include "platform/win32/Win32Services.h"
+
+#include "platform/win32/Wide.h"
+
+namespace tarn::win32 {
+
+UINT Win32Screen::Dpi() const {
+    const UINT dpi = reference_ != nullptr ? GetDpiForWindow(reference_) : GetDpiForSystem();
+    return dpi != 0 ? dpi : 96;
+}
+
+Rect Win32Screen::MonitorRect(const Rect& pixels) const {
+    const RECT r{pixels.left, pixels.top, pixels.right, pixels.bottom};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &info)) {
+        return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    }
+    return {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
+}
+
+Point Win32Screen::CursorPos() const {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+void Win32MessageBox::Show(const std::string& text, const std::string& title, MessageIcon icon) {
+    const UINT flags = MB_OK | MB_SETFOREGROUND | (icon == MessageIcon::Critical ? MB_ICONERROR : MB_ICONINFORMATION);
+    MessageBoxW(nullptr, Widen(text).c_str(), Widen(title).c_str(), flags);
+}
+
+}  // namespace tarn::win32

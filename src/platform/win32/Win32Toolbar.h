@@ -1,0 +1,47 @@
+#pragma once
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "platform/Toolbar.h"
+#include "platform/win32/Win32ImageList.h"
+
+namespace tarn::win32 {
+
+// The common controls' toolbar: flat, wrapping, with drop-down arrows. A button's command identifier is its
+// index. Buttons are handed to the control in one batch when the layout is next needed, since the control
+// lays itself out again at every single addition.
+class Win32Toolbar final : public Toolbar {
+public:
+    Win32Toolbar(HWND parent, const Win32ImageList& images, int margin);
+    Win32Toolbar(const Win32Toolbar&) = delete;
+    Win32Toolbar& operator=(const Win32Toolbar&) = delete;
+    HWND Hwnd() const { return hwnd_; }
+
+    void Clear() override;
+    int Add(const ButtonRecord& button) override;
+    int Count() const override { return static_cast<int>(buttons_.size()); }
+    const ButtonRecord& Button(int index) const override { return buttons_.at(static_cast<std::size_t>(index - 1)); }
+    void SetStyle(int index, ButtonStyle style) override;
+    void SetTag(int index, const std::string& tag) override { At(index).tag = tag; }
+    void SetEnabled(int index, bool enabled) override;
+    void SetPressed(int index, bool pressed) override;
+    Rect ButtonRect(int index) const override;
+    void Move(const Rect& bounds) override;
+    Rect Bounds() const override;
+    int RowsHeight() const override;
+    int ButtonHeight() const override;
+    void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+
+private:
+    ButtonRecord& At(int index) { return buttons_.at(static_cast<std::size_t>(index - 1)); }
+    void Flush() const;
+    HWND hwnd_ = nullptr;
+    const Win32ImageList& images_;
+    std::vector<ButtonRecord> buttons_;
+    mutable int flushed_ = 0;  // buttons the control holds
+};
+
+}  // namespace tarn::win32

@@ -1,0 +1,62 @@
+#include "platform/win32/WindowBase.h"
+
+namespace tarn::win32 {
+
+WindowClass::WindowClass(const wchar_t* name, WNDPROC proc, HBRUSH background, HICON icon) : name_(name) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.hIconSm = icon;
+    wc.lpszClassName = name_.c_str();
+    atom_ = RegisterClassExW(&wc);
+}
+
+WindowClass::~WindowClass() {
+    if (atom_ != 0) UnregisterClassW(name_.c_str(), GetModuleHandleW(nullptr));
+}
+
+WindowBase::~WindowBase() { Destroy(); }
+
+void WindowBase::Destroy() {
+    if (hwnd_ != nullptr) {
+        const HWND hwnd = hwnd_;
+        DestroyWindow(hwnd);  // WM_NCDESTROY clears hwnd_
+        hwnd_ = nullptr;
+    }
+}
+
+bool WindowBase::CreateTopLevel(const WindowClass& windowClass, const wchar_t* caption, DWORD style, DWORD exStyle,
+                                const RECT& rect, HWND owner) {
+    CreateWindowExW(exStyle, windowClass.Name(), caption, style, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, owner, nullptr, GetModuleHandleW(nullptr), this);
+    return hwnd_ != nullptr;
+}
+
+LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    WindowBase* self = nullptr;
+    if (message == WM_NCCREATE) {
+        self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<WindowBase*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        // A failing handler skips its work; the program goes on.
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+}
+
+}  // namespace tarn::win32

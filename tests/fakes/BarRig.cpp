@@ -1,0 +1,32 @@
+#include "fakes/BarRig.h"
+
+namespace tarn::fakes {
+
+BarRig::BarRig() {
+    toolbar.Move({8, 0, 360, 42});
+    picBox.SetBackground(SysColour::ButtonFace);
+    bar = std::make_unique<frmTarnDock>(BarServices{fs, codec, shell, clock, screen, messageBox},
+                                        BarControls{window, form, toolbar, ilIcons, picBox, picHint, picHintImage,
+                                                    tmrMouse},
+                                        host);
+}
+
+void BarRig::UseButtonFolder(const std::string& folder) {
+    fs.AddFolder(folder);
+    fs.AddFile(kSettingsFile, "[Settings]\r\nFolderPath=" + folder + "\r\n");
+}
+
+frmTarnDock& BarRig::Load() {
+    bar->Form_Load();
+    return *bar;
+}
+
+std::vector<std::string> BarRig::Images() const {
+    std::vector<std::string> images;
+    for (const ButtonRecord& b : toolbar.buttons) images.push_back(b.image);
+    return images;
+}
+
+std::string BarRig::SettingsText() const { return fs.Bytes(kSettingsFile).value_or(""); }
+
+}  // namespace tarn::fakes

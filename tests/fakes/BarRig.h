@@ -1,0 +1,54 @@
+#pragma once
+#include <memory>
+#include <vector>
+
+#include "bar/ProgramHost.h"
+#include "bar/frmTarnDock.h"
+#include "fakes/FakeControls.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeServices.h"
+#include "fakes/FakeTextCodec.h"
+
+namespace tarn::fakes {
+
+class FakeProgramHost final : public ProgramHost {
+public:
+    void UnloadWindow(FormName form) override { unloaded.push_back(form); }
+    void EndProgram() override { ++ends; }
+    std::vector<FormName> unloaded;
+    int ends = 0;
+};
+
+// A bar with every platform service and control faked. The local application-data folder is
+// C:\Users\me\AppData\Local; the toolbar starts 8 pixels from the left, as designed at 15 twips per pixel.
+struct BarRig {
+    static constexpr const char* kLocal = "C:\\Users\\me\\AppData\\Local";
+    static constexpr const char* kSettingsFile = "C:\\Users\\me\\AppData\\Local\\TarnDock\\TarnDock.ini";
+    static constexpr const char* kButtons = "C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons";
+
+    BarRig();
+    // Writes a settings file whose FolderPath is the given folder, and creates that folder.
+    void UseButtonFolder(const std::string& folder);
+    frmTarnDock& Load();
+    std::vector<std::string> Images() const;  // toolbar images, in order
+    std::string SettingsText() const;
+
+    FakeFileSystem fs;
+    FakeTextCodec codec;
+    FakeShell shell;
+    FakeClock clock;
+    FakeScreen screen;
+    FakeMessageBox messageBox;
+    FakeWindow window{{671, 0, 1047, 48}, 3};
+    FakeCanvas form{{370, 42}};
+    FakeToolbar toolbar;
+    FakeImageList ilIcons;
+    FakeCanvas picBox{{16, 16}};
+    FakeControl picHint{{0, 0, 8, 17}};
+    FakeCanvas picHintImage{{6, 15}};
+    FakeTimer tmrMouse;
+    FakeProgramHost host;
+    std::unique_ptr<frmTarnDock> bar;
+};
+
+}  // namespace tarn::fakes
