@@ -1,0 +1,115 @@
+#include "app/SettingsFile.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <exception>
+#include <string_view>
+
+#include "app/IniFile.h"
+#include "app/modAPI.h"
+#include "platform/Text.h"
+
+namespace tarn {
+namespace {
+
+constexpr std::string_view kSection = "Settings";
+// The marker that stands for "no folder configured"; compared case-sensitively.
+constexpr std::string_view kNoFolder = "x";
+// The folder path is read into a buffer of 2000 UTF-16 characters, its terminating NUL included.
+constexpr std::size_t kFolderPathUnits = 1999;
+
+// The longest prefix of at most `units` UTF-16 code units; a surrogate pair is never split.
+std::string_view CutToUtf16Units(std::string_view utf8, std::size_t units) {
+    std::size_t i = 0;
+    std::size_t used = 0;
+    while (i < utf8.size()) {
+        const auto lead = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : 4;
+        const std::size_t width = length == 4 ? 2 : 1;
+        if (used + width > units) break;
+        used += width;
+        i = std::min(utf8.size(), i + length);
+    }
+    return utf8.substr(0, i);
+}
+
+int ReadInt(const IniFile& ini, std::string_view key, int defaultValue) {
+    return ini.GetInt(kSection, key, defaultValue);
+}
+
+bool ReadBool(const IniFile& ini, std::string_view key, bool defaultValue) {
+    return ReadInt(ini, key, defaultValue ? -1 : 0) != 0;
+}
+
+std::string FormatFloat(float value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+std::string FormatBool(bool value) { return value ? "-1" : "0"; }
+
+IniFile ParseFile(const std::optional<std::string>& bytes, const TextCodec& codec) {
+    return bytes ? IniFile(DecodeTextFile(*bytes, codec)) : IniFile();
+}
+
+}  // namespace
+
+void ReadSettingsFile(const std::string& settingsFile, Settings& settings, Placement& placement, FileSystem& fs,
+                      const TextCodec& codec, Shell& shell) {
+    IniFile ini;
+    try {
+        ini = ParseFile(fs.ReadFile(settingsFile), codec);
+    } catch (const std::exception&) {
+        // A file too large to hold is treated like one that cannot be read.
+    }
+
+    const std::string folder = ini.Get(kSection, "FolderPath").value_or(std::string(kNoFolder));
+    settings.FolderPath = TrimBlanks(CutToUtf16Units(folder, kFolderPathUnits));
+    if (settings.FolderPath == kNoFolder) {
+        settings.FolderPath = JoinPath(GetSpecialFolderPath(shell, kCsidlLocalAppData), "TarnDock\\Buttons");
+        CreateDirectoryPath(fs, settings.FolderPath + "\\");
+    }
+
+    const int delayMs = ReadInt(ini, "Delay", static_cast<int>(std::nearbyint(settings.Delay * 1000.0f)));
+    settings.Delay = static_cast<float>(delayMs) / 1000.0f;
+    settings.Alpha = ReadInt(ini, "Alpha", settings.Alpha);
+    settings.NoDelayOnScreenBorder = ReadBool(ini, "NoDelayOnScreenBorder", settings.NoDelayOnScreenBorder);
+    settings.OnScreenBoderOnly = ReadBool(ini, "OnScreenBoderOnly", settings.OnScreenBoderOnly);
+    settings.FileGrouping = ReadInt(ini, "FileGrouping", settings.FileGrouping);
+    settings.IconsInMenus = ReadBool(ini, "IconsInMenus", settings.IconsInMenus);
+    settings.ShortcutLNK = ReadBool(ini, "ShortcutLNK", settings.ShortcutLNK);
+
+    placement.left = ReadInt(ini, "Left", placement.left);
+    placement.top = ReadInt(ini, "Top", placement.top);
+    placement.width = ReadInt(ini, "Width", placement.width);
+    placement.height = ReadInt(ini, "Height", placement.height);
+}
+
+bool WriteSettingsFile(const std::string& settingsFile, const Settings& settings, const Placement& placement,
+                       FileSystem& fs, const TextCodec& codec) {
+    try {
+        // A file that is there but cannot be read is not replaced: its other sections would be lost.
+        const auto bytes = fs.ReadFile(settingsFile);
+        if (!bytes && fs.FileExists(settingsFile)) return false;
+        IniFile ini = ParseFile(bytes, codec);
+        ini.Set(kSection, "FolderPath", settings.FolderPath);
+        ini.Set(kSection, "Delay", FormatFloat(settings.Delay * 1000.0f));
+        ini.Set(kSection, "Alpha", std::to_string(settings.Alpha));
+        ini.Set(kSection, "NoDelayOnScreenBorder", FormatBool(settings.NoDelayOnScreenBorder));
+        ini.Set(kSection, "OnScreenBoderOnly", FormatBool(settings.OnScreenBoderOnly));
+        ini.Set(kSection, "FileGrouping", std::to_string(settings.FileGrouping));
+        ini.Set(kSection, "IconsInMenus", FormatBool(settings.IconsInMenus));
+        ini.Set(kSection, "ShortcutLNK", FormatBool(settings.ShortcutLNK));
+        ini.Set(kSection, "Left", std::to_string(placement.left));
+        ini.Set(kSection, "Top", std::to_string(placement.top));
+        ini.Set(kSection, "Width", std::to_string(placement.width));
+        ini.Set(kSection, "Height", std::to_string(placement.height));
+        return fs.WriteFileAtomic(settingsFile, EncodeTextFile(ini.Text(), codec, UnicodeForm::Utf16Le));
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+}  // namespace tarn
