@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace tarn {
 
@@ -13,6 +14,10 @@ public:
     virtual void UnloadWindow(FormName form) = 0;
     // Ends the program at once: no further handler of any window runs.
     virtual void EndProgram() = 0;
+    // The dialogs the bar's commands open. The folder picker returns 1 when an order was changed and saved.
+    virtual int ShowFoldersToEdit(const std::string& folderPath) = 0;
+    virtual void ShowOptions() = 0;
+    virtual void ShowHelp() = 0;
 };
 
 }  // namespace tarn

@@ -6,7 +6,12 @@
 #include "app/SettingsFile.h"
 #include "app/modAPI.h"
 #include "bar/BarLayout.h"
+#include "bar/ButtonMenu.h"
+#include "bar/HoverText.h"
+#include "bar/LaunchParameters.h"
 #include "bar/ProgramHost.h"
+#include "bar/frmMenu.h"
+#include "bar/frmToolTip.h"
 #include "model/Grouping.h"
 #include "model/ModelNames.h"
 #include "model/OrderFile.h"
@@ -42,6 +47,8 @@ frmTarnDock::frmTarnDock(const BarServices& services, const BarControls& control
 
 void frmTarnDock::Form_Load() {
     icons_.MakeSeparatorImage();
+    mnuPopCaptions_.clear();
+    for (const ContextMenuItem& item : ContextMenuItems()) mnuPopCaptions_.push_back(TabbedCaption(item.caption));
     settings = Settings{};
     settingsFile_ = JoinPath(GetSpecialFolderPath(services_.shell, kCsidlLocalAppData), "TarnDock\\TarnDock.ini");
     CreateDirectoryPath(services_.fs, settingsFile_);
@@ -56,6 +63,7 @@ void frmTarnDock::Form_Load() {
     FillToolbar();
     HoverIndex = -1;
     DragOverIndex = -1;
+    if (tip_ != nullptr) tip_->Form_Load();
 }
 
 void frmTarnDock::LoadSettings() {
@@ -272,9 +280,7 @@ void frmTarnDock::Form_MouseDown(int button, int /*shift*/, int x, int y) {
         moveGrab_ = {x, y};
         return;
     }
-    popupOpen_ = true;
-    // The context menu comes here.
-    popupOpen_ = false;
+    ShowContextMenu();
 }
 
 void frmTarnDock::Form_MouseMove(int button, int /*shift*/, int x, int y) {
@@ -285,8 +291,225 @@ void frmTarnDock::Form_MouseMove(int button, int /*shift*/, int x, int y) {
         const int dy = y - moveGrab_.y;
         if (dx != 0 || dy != 0) controls_.window.Move({r.left + dx, r.top + dy, r.right + dx, r.bottom + dy});
     } else if (button == 0) {
+        if (tip_ != nullptr) tip_->HideTip();
         HoverIndex = -1;
         DragOverIndex = -1;
+    }
+}
+
+void frmTarnDock::StartFile(std::string& Path) {
+    if (Path.empty()) {
+        RunCommand(BarCommand::EditFolder);
+    } else if (services_.fs.FileExists(Path)) {
+        services_.shell.Open(Path, LaunchParameters);
+    } else {
+        services_.messageBox.Show("File not found:\r\n" + Path, "TarnDock Error", MessageIcon::Critical);
+    }
+    LaunchParameters.clear();
+}
+
+void frmTarnDock::Toolbar_ButtonClick(int index) {
+    if (index < 1 || index > controls_.toolbar.Count()) return;
+    const ButtonRecord& button = controls_.toolbar.Button(index);
+    if (button.style != ButtonStyle::DropDown) {
+        std::string path = button.tag;
+        StartFile(path);
+        return;
+    }
+    // A click that arrives within 0.3 s after this button's menu closed only closes it.
+    const std::int64_t now = services_.clock.NowMs();
+    if (!(index == lastMenuIndex_ && now <= lastMenuClickMs_ + 300)) ShowButtonMenu(index);
+    lastMenuClickMs_ = services_.clock.NowMs();
+    lastMenuIndex_ = index;
+}
+
+void frmTarnDock::Toolbar_ButtonDropDown(int index) {
+    if (index >= 1 && index <= controls_.toolbar.Count()) ShowButtonMenu(index);
+}
+
+int frmTarnDock::ButtonAtPoint(int x, int y) const {
+    const Toolbar& toolbar = controls_.toolbar;
+    for (int i = 1; i <= toolbar.Count(); ++i) {
+        const Rect r = toolbar.ButtonRect(i);
+        if (r.left <= x + 1 && x + 1 <= r.right && r.top <= y && y <= r.bottom) return i;
+    }
+    return -1;
+}
+
+void frmTarnDock::EnableNonDropButtons(bool enabled) {
+    Toolbar& toolbar = controls_.toolbar;
+    for (int i = 1; i <= toolbar.Count(); ++i) {
+        if (toolbar.Button(i).description.empty()) toolbar.SetEnabled(i, enabled);
+    }
+}
+
+void frmTarnDock::Toolbar_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
+    if (tip_ == nullptr) return;
+    const int index = ButtonAtPoint(Round(x / services_.screen.TwipsPerPixelX()), Round(y / services_.screen.TwipsPerPixelY()));
+    if (index < 0) {
+        tip_->HideTip();
+        HoverIndex = -1;
+        return;
+    }
+    if (tip_->Visible() && index == HoverIndex) {
+        tip_->NewMousePos();
+        return;
+    }
+    const ButtonRecord& button = controls_.toolbar.Button(index);
+    const auto menu = MenuDics.find(index);
+    const auto text = HoverTipText(button, menu == MenuDics.end() ? nullptr : &menu->second, TipPrefix,
+                                   [this](const std::string& name) { return GetDisplayName(name); });
+    if (text) {
+        tip_->ShowTip(*text);
+    } else {
+        tip_->HideTip();
+    }
+    HoverIndex = index;
+}
+
+int frmTarnDock::OLEDragOver(bool hasFiles, int button, int shift, Point point, DragState state) {
+    Toolbar& toolbar = controls_.toolbar;
+    int effect = kDropEffectNone;
+    int index = -1;
+    if (hasFiles) {
+        if (state != DragState::Leave) {
+            index = ButtonAtPoint(point.x, point.y);
+            if (index > 0) {
+                const std::string& description = toolbar.Button(index).description;
+                if (description != "SEP" && !description.empty()) effect = kDropEffectMove;
+            }
+        }
+        if (state == DragState::Enter) EnableNonDropButtons(false);
+        if (state == DragState::Leave) {
+            EnableNonDropButtons(true);
+            DragOverIndex = -1;
+        }
+    }
+    const double tx = services_.screen.TwipsPerPixelX();
+    const double ty = services_.screen.TwipsPerPixelY();
+    if (effect == kDropEffectMove) {
+        if (index == DragOverIndex) {
+            if (tip_ != nullptr) tip_->NewMousePos();
+        } else {
+            DragOverIndex = index;
+            for (int i = 1; i <= toolbar.Count(); ++i) {
+                const bool pressed = i == index && state != DragState::Leave;
+                if (toolbar.Button(i).pressed != pressed) toolbar.SetPressed(i, pressed);
+            }
+            TipPrefix = "Open with";
+            Toolbar_MouseMove(button, shift, point.x * tx, point.y * ty);
+            TipPrefix.clear();
+        }
+    } else {
+        for (int i = 1; i <= toolbar.Count(); ++i) {
+            if (toolbar.Button(i).pressed) toolbar.SetPressed(i, false);
+        }
+        if (point.x > 0) Toolbar_MouseMove(button, shift, point.x * tx, point.y * ty);
+        DragOverIndex = -1;
+    }
+    return effect;
+}
+
+int frmTarnDock::Form_OLEDragOver(DragState state) {
+    if (state == DragState::Enter) EnableNonDropButtons(false);
+    if (state == DragState::Leave) EnableNonDropButtons(true);
+    return kDropEffectNone;
+}
+
+void frmTarnDock::OLEDragDrop(const std::vector<std::string>& files, int /*button*/, int /*shift*/, Point point) {
+    if (files.empty()) return;
+    std::vector<std::string> targets;
+    targets.reserve(files.size());
+    for (const std::string& file : files) targets.push_back(services_.shell.GetLinkTarget(file));
+    LaunchParameters = JoinArguments(targets);
+    const int index = ButtonAtPoint(point.x, point.y);
+    if (index < 0) {
+        // A drop beside the buttons starts nothing, and must not hand its files to the next click.
+        LaunchParameters.clear();
+        EnableNonDropButtons(true);
+        return;
+    }
+    if (controls_.toolbar.Button(index).style == ButtonStyle::DropDown) {
+        controls_.form.Refresh();
+        ShowButtonMenu(index);
+    } else {
+        std::string path = controls_.toolbar.Button(index).tag;
+        StartFile(path);
+    }
+    if (index <= controls_.toolbar.Count()) controls_.toolbar.SetPressed(index, false);
+    EnableNonDropButtons(true);
+}
+
+void frmTarnDock::ShowButtonMenu(int index) {
+    if (menu_ == nullptr) return;
+    const Toolbar& toolbar = controls_.toolbar;
+    const Rect buttonRect = toolbar.ButtonRect(index);
+    static const ItemDictionary kNoItems;
+    const auto found = MenuDics.find(index);
+    const ItemDictionary& items = found == MenuDics.end() ? kNoItems : found->second;
+    std::vector<MenuItem> built = BuildMenuItems(
+        items, !LaunchParameters.empty(), [this](const std::string& name) { return GetDisplayName(name); },
+        [this](const std::string& path) { return IsProgramFile(path); }, menu_->mnuItem);
+    // An empty menu offers to open the button folder, whatever the menu shown before held.
+    menu_->mnuItem = built.empty() ? std::vector<MenuItem>{kAddButtonsItem} : std::move(built);
+
+    PopupMenu& popup = controls_.popup;
+    std::vector<MenuEntry> entries;
+    int widest = 0;
+    for (const MenuItem& item : menu_->mnuItem) {
+        entries.push_back({item.Caption, item.Enabled, std::nullopt, {}});
+        if (item.Caption != "-") widest = std::max(widest, popup.TextWidth(item.Caption));
+    }
+    if (settings.IconsInMenus && !items.Empty()) {
+        const Size bitmap = MenuBitmapSize(widest, popup.TextHeight(kMenuTextSample));
+        for (std::size_t n = 0; n < entries.size(); ++n) {
+            if (!entries[n].enabled || entries[n].caption == "-") continue;
+            entries[n].iconKey = icons_.GetIconKey(menu_->mnuItem[n].Tag);
+            entries[n].bitmapSize = bitmap;
+        }
+    }
+    if (tip_ != nullptr) tip_->HideTip();
+    popupOpen_ = true;
+    const int chosen = popup.Show(entries, MenuAnchor(toolbar.Bounds(), buttonRect));
+    if (chosen >= 0) menu_->mnuItem_Click(chosen);
+    popupOpen_ = false;
+    LaunchParameters.clear();
+}
+
+void frmTarnDock::ShowContextMenu() {
+    std::vector<MenuEntry> entries;
+    for (const std::string& caption : mnuPopCaptions_) entries.push_back({caption, true, std::nullopt, {}});
+    popupOpen_ = true;
+    const int chosen = controls_.popup.Show(entries, std::nullopt);
+    const auto& items = ContextMenuItems();
+    // The chosen command runs while the menu still counts as open, as a menu's click handler does.
+    if (chosen >= 0 && chosen < static_cast<int>(items.size()) && items[static_cast<std::size_t>(chosen)].command) {
+        RunCommand(*items[static_cast<std::size_t>(chosen)].command);
+    }
+    popupOpen_ = false;
+}
+
+void frmTarnDock::Form_KeyDown(int keyCode, int shift) {
+    if (keyCode == kMenuKey) {
+        ShowContextMenu();
+    } else if (const auto command = KeyCommand(keyCode, shift)) {
+        RunCommand(*command);
+    }
+}
+
+void frmTarnDock::RunCommand(BarCommand command) {
+    switch (command) {
+        case BarCommand::EditFolder: services_.shell.OpenFolder(settings.FolderPath); break;
+        case BarCommand::EditOrder:
+            if (host_.ShowFoldersToEdit(settings.FolderPath) == 1) FillToolbar();
+            break;
+        case BarCommand::Options: host_.ShowOptions(); break;
+        case BarCommand::Refresh: FillToolbar(); break;
+        case BarCommand::Help: host_.ShowHelp(); break;
+        case BarCommand::Minimize:
+            if (menu_ != nullptr) menu_->Minimize();
+            break;
+        case BarCommand::End: QuitProgram(); break;
     }
 }
 

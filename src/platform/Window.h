@@ -11,7 +11,7 @@ constexpr std::uint32_t kWsExLayered = 0x80000;
 constexpr std::uint32_t kLwaColourKey = 1;
 constexpr std::uint32_t kLwaAlpha = 2;
 
-enum class ShowCommand { Hide = 0, ShowNoActivate = 4, Show = 5 };
+enum class ShowCommand { Hide = 0, ShowMinimized = 2, ShowNoActivate = 4, Show = 5 };
 
 // A top-level window, in screen pixels.
 class Window {

@@ -7,8 +7,11 @@ BarRig::BarRig() {
     picBox.SetBackground(SysColour::ButtonFace);
     bar = std::make_unique<frmTarnDock>(BarServices{fs, codec, shell, clock, screen, messageBox},
                                         BarControls{window, form, toolbar, ilIcons, picBox, picHint, picHintImage,
-                                                    tmrMouse},
+                                                    tmrMouse, popup},
                                         host);
+    menu = std::make_unique<frmMenu>(*bar, host, menuWindow, window);
+    tip = std::make_unique<frmToolTip>(tipWindow, lblTip, tmrHide, screen);
+    bar->AttachWindows(*menu, *tip);
 }
 
 void BarRig::UseButtonFolder(const std::string& folder) {

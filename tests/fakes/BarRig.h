@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "bar/ProgramHost.h"
+#include "bar/frmMenu.h"
+#include "bar/frmToolTip.h"
 #include "bar/frmTarnDock.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeFileSystem.h"
@@ -15,8 +17,18 @@ class FakeProgramHost final : public ProgramHost {
 public:
     void UnloadWindow(FormName form) override { unloaded.push_back(form); }
     void EndProgram() override { ++ends; }
+    int ShowFoldersToEdit(const std::string& folderPath) override {
+        foldersToEdit.push_back(folderPath);
+        return foldersToEditResult;
+    }
+    void ShowOptions() override { ++options; }
+    void ShowHelp() override { ++help; }
     std::vector<FormName> unloaded;
     int ends = 0;
+    std::vector<std::string> foldersToEdit;
+    int foldersToEditResult = 2;
+    int options = 0;
+    int help = 0;
 };
 
 // A bar with every platform service and control faked. The local application-data folder is
@@ -47,8 +59,15 @@ struct BarRig {
     FakeControl picHint{{0, 0, 8, 17}};
     FakeCanvas picHintImage{{6, 15}};
     FakeTimer tmrMouse;
+    FakePopupMenu popup;
     FakeProgramHost host;
     std::unique_ptr<frmTarnDock> bar;
+    FakeWindow menuWindow{{0, 0, 200, 60}};
+    std::unique_ptr<frmMenu> menu;
+    FakeWindow tipWindow{{0, 0, 100, 20}};
+    FakeTipLabel lblTip;
+    FakeTimer tmrHide;
+    std::unique_ptr<frmToolTip> tip;
 };
 
 }  // namespace tarn::fakes

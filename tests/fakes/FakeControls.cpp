@@ -1,5 +1,7 @@
 #include "fakes/FakeControls.h"
 
+#include <algorithm>
+
 namespace tarn::fakes {
 
 Colour SysColourValue(SysColour colour) {
@@ -83,6 +85,34 @@ void FakeWindow::SetLayeredAttributes(Colour key, int alpha, std::uint32_t flags
 void FakeWindow::Show(ShowCommand command) {
     shows.push_back(command);
     visible_ = command != ShowCommand::Hide;
+}
+
+int FakePopupMenu::Show(const std::vector<MenuEntry>& entries, std::optional<Point> anchor) {
+    shown.push_back({entries, anchor});
+    if (during) during();
+    if (choices.empty()) return -1;
+    const int choice = choices.front();
+    choices.erase(choices.begin());
+    return choice;
+}
+
+Size FakeTipLabel::SetText(const std::string& value) {
+    text = value;
+    int lines = 1;
+    std::size_t longest = 0;
+    std::size_t current = 0;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value.compare(i, 2, "\r\n") == 0) {
+            ++lines;
+            longest = std::max(longest, current);
+            current = 0;
+            ++i;
+        } else {
+            ++current;
+        }
+    }
+    longest = std::max(longest, current);
+    return {6 * static_cast<int>(longest), 16 * lines};
 }
 
 }  // namespace tarn::fakes

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -6,6 +7,8 @@
 #include "platform/Canvas.h"
 #include "platform/Control.h"
 #include "platform/ImageList.h"
+#include "platform/PopupMenu.h"
+#include "platform/TipLabel.h"
 #include "platform/Timer.h"
 #include "platform/Toolbar.h"
 #include "platform/Window.h"
@@ -151,6 +154,29 @@ private:
     int border_;
     std::uint32_t exStyle_ = 0;
     bool visible_ = false;
+};
+
+// A popup menu that answers with the scripted choices, one per Show, then with -1 (dismissed). `during` runs
+// while the menu is open, as the timers do.
+class FakePopupMenu final : public PopupMenu {
+public:
+    int Show(const std::vector<MenuEntry>& entries, std::optional<Point> anchor) override;
+    int TextWidth(const std::string& text) const override { return 7 * static_cast<int>(text.size()); }
+    int TextHeight(const std::string&) const override { return 15; }
+    std::vector<int> choices;
+    std::function<void()> during;
+    struct Shown {
+        std::vector<MenuEntry> entries;
+        std::optional<Point> anchor;
+    };
+    std::vector<Shown> shown;
+};
+
+// A label 6 pixels per character of its longest line and 16 per line.
+class FakeTipLabel final : public TipLabel {
+public:
+    Size SetText(const std::string& text) override;
+    std::string text;
 };
 
 }  // namespace tarn::fakes

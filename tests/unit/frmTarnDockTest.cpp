@@ -99,7 +99,7 @@ TEST(frmTarnDock, EveryWayOutStoresTheSettingsExactlyOnce) {
     }
     {
         BarRig rig;  // the minimised bar's taskbar entry is closed by the user
-        frmMenu menu(rig.Load(), rig.host);
+        rig.Load(); frmMenu& menu = *rig.menu;
         menu.Form_QueryUnload(kUnloadFormControlMenu);
         EXPECT_EQ(rig.fs.writes, 2);
         EXPECT_EQ(rig.host.ends, 1);
@@ -107,7 +107,7 @@ TEST(frmTarnDock, EveryWayOutStoresTheSettingsExactlyOnce) {
     }
     {
         BarRig rig;  // frmMenu unloaded by code stores nothing itself
-        frmMenu menu(rig.Load(), rig.host);
+        rig.Load(); frmMenu& menu = *rig.menu;
         menu.Form_QueryUnload(kUnloadFromCode);
         EXPECT_EQ(rig.fs.writes, 0);
         EXPECT_EQ(rig.host.ends, 0);

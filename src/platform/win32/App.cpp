@@ -2,8 +2,10 @@
 
 #include "bar/frmMenu.h"
 #include "bar/frmTarnDock.h"
+#include "bar/frmToolTip.h"
 #include "platform/win32/BarWindow.h"
 #include "platform/win32/MenuHostWindow.h"
+#include "platform/win32/ToolTipWindow.h"
 
 namespace tarn::win32 {
 
@@ -13,6 +15,7 @@ App::~App() {
     // Handlers must not run while the windows go.
     if (barWindow_) barWindow_->Detach();
     if (menuWindow_) menuWindow_->Attach(nullptr);
+    if (tipWindow_) tipWindow_->Attach(nullptr);
 }
 
 int App::Run() {
@@ -21,13 +24,23 @@ int App::Run() {
     if (!barWindow_->Created()) return 1;
     BarWindow& window = *barWindow_;
     const BarServices services{fs_, codec_, shell_, clock_, screen_, messageBox_};
-    const BarControls controls{window,        window.FormImage(),       window.ToolbarControl(),
-                               window.Icons(), window.PicBox(),          window.PicHint(),
-                               window.PicHint().Image(), window.MouseTimer()};
+    const BarControls controls{window,
+                               window.FormImage(),
+                               window.ToolbarControl(),
+                               window.Icons(),
+                               window.PicBox(),
+                               window.PicHint(),
+                               window.PicHint().Image(),
+                               window.MouseTimer(),
+                               window.Popup()};
     bar_ = std::make_unique<frmTarnDock>(services, controls, *this);
     menuWindow_ = std::make_unique<MenuHostWindow>();
-    menu_ = std::make_unique<frmMenu>(*bar_, *this);
+    menu_ = std::make_unique<frmMenu>(*bar_, *this, *menuWindow_, window);
     menuWindow_->Attach(menu_.get());
+    tipWindow_ = std::make_unique<ToolTipWindow>();
+    tip_ = std::make_unique<frmToolTip>(*tipWindow_, *tipWindow_, tipWindow_->HideTimer(), screen_);
+    tipWindow_->Attach(tip_.get());
+    bar_->AttachWindows(*menu_, *tip_);
 
     window.Attach(bar_.get(), this);
     bar_->Form_Load();
@@ -48,6 +61,9 @@ void App::UnloadWindow(FormName form) {
         case FormName::frmMenu:
             if (menuWindow_) menuWindow_->Unload();
             break;
+        case FormName::frmToolTip:
+            if (tipWindow_) tipWindow_->Unload();
+            break;
         default: break;  // not loaded
     }
 }
@@ -56,7 +72,14 @@ void App::EndProgram() {
     ending_ = true;
     if (barWindow_) barWindow_->Detach();
     if (menuWindow_) menuWindow_->Attach(nullptr);
+    if (tipWindow_) tipWindow_->Attach(nullptr);
     PostQuitMessage(0);
 }
+
+// The order editor, the options dialog and the help window are windows of their own still to come: until then
+// their commands leave the bar as it is.
+int App::ShowFoldersToEdit(const std::string&) { return 2; }
+void App::ShowOptions() {}
+void App::ShowHelp() {}
 
 }  // namespace tarn::win32

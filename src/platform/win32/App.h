@@ -10,6 +10,7 @@
 namespace tarn {
 class frmTarnDock;
 class frmMenu;
+class frmToolTip;
 }  // namespace tarn
 
 namespace tarn::win32 {
@@ -17,6 +18,7 @@ namespace tarn::win32 {
 class BarWindow;
 class MenuHostWindow;
 class OwnerWindow;
+class ToolTipWindow;
 
 // The running program: the platform services, the windows and their handlers, and the message loop.
 class App final : public ProgramHost {
@@ -27,6 +29,9 @@ public:
 
     void UnloadWindow(FormName form) override;
     void EndProgram() override;
+    int ShowFoldersToEdit(const std::string& folderPath) override;
+    void ShowOptions() override;
+    void ShowHelp() override;
 
 private:
     Win32FileSystem fs_;
@@ -40,6 +45,8 @@ private:
     std::unique_ptr<frmTarnDock> bar_;
     std::unique_ptr<MenuHostWindow> menuWindow_;
     std::unique_ptr<frmMenu> menu_;
+    std::unique_ptr<ToolTipWindow> tipWindow_;
+    std::unique_ptr<frmToolTip> tip_;
     bool ending_ = false;
 };
 

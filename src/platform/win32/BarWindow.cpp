@@ -58,43 +58,34 @@ BarWindow::BarWindow(Win32Screen& screen, HWND owner)
     const int hintHeight = Pixels(kHintHeightTwips, ty);
     picHint_ = std::make_unique<PictureBox>(Hwnd(), Rect{0, 0, margin, hintHeight}, SysColour::InfoBackground,
                                             L"There are some more buttons");
+    popup_ = std::make_unique<Win32PopupMenu>(Hwnd(), icons_);
     tmrMouse_.SetOwner(Hwnd());
     RECT client{};
     GetClientRect(Hwnd(), &client);
     formImage_.Resize({client.right, client.bottom});
 }
 
-BarWindow::~BarWindow() {
+void BarWindow::Attach(frmTarnDock* bar, ProgramHost* host) {
+    bar_ = bar;
+    host_ = host;
+    toolbarDrop_ = DropRegistration::Register(toolbar_->Hwnd(), *bar);
+    formDrop_ = DropRegistration::Register(Hwnd(), backgroundDrop_);
+}
+
+void BarWindow::Detach() {
     bar_ = nullptr;
+    toolbarDrop_ = DropRegistration();
+    formDrop_ = DropRegistration();
+}
+
+int BarWindow::BackgroundDrop::OLEDragOver(bool, int, int, Point, DragState state) {
+    return owner_.bar_ != nullptr ? owner_.bar_->Form_OLEDragOver(state) : kDropEffectNone;
+}
+
+BarWindow::~BarWindow() {
+    Detach();
     tmrMouse_.SetEnabled(false);
     if (toolbar_) RemoveWindowSubclass(toolbar_->Hwnd(), &BarWindow::ToolbarProc, 1);
-}
-
-Rect BarWindow::WindowRect() const {
-    RECT r{};
-    GetWindowRect(Hwnd(), &r);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-Size BarWindow::ClientSize() const {
-    RECT r{};
-    GetClientRect(Hwnd(), &r);
-    return {r.right, r.bottom};
-}
-
-void BarWindow::Move(const Rect& pixels) {
-    SetWindowPos(Hwnd(), nullptr, pixels.left, pixels.top, pixels.Width(), pixels.Height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void BarWindow::SetTopmost() { SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE); }
-
-std::uint32_t BarWindow::ExStyle() const { return static_cast<std::uint32_t>(GetWindowLongW(Hwnd(), GWL_EXSTYLE)); }
-
-void BarWindow::SetExStyle(std::uint32_t style) { SetWindowLongW(Hwnd(), GWL_EXSTYLE, static_cast<LONG>(style)); }
-
-void BarWindow::SetLayeredAttributes(Colour key, int alpha, std::uint32_t flags) {
-    SetLayeredWindowAttributes(Hwnd(), key, static_cast<BYTE>(alpha), flags);
 }
 
 void BarWindow::Paint() {
@@ -146,6 +137,20 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MOUSEMOVE:
             bar.Form_MouseMove(MouseButtons(wParam), ShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return 0;
+        case WM_COMMAND:
+            if (lParam != 0 && reinterpret_cast<HWND>(lParam) == toolbar_->Hwnd()) {
+                bar.Toolbar_ButtonClick(LOWORD(wParam));
+            }
+            return 0;
+        case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        case WM_KEYDOWN: bar.Form_KeyDown(static_cast<int>(wParam), ShiftState()); return 0;
+        case WM_SYSKEYDOWN:
+            // Alt+F4 is the bar's own End command, which stores the settings on the way out.
+            if (wParam == VK_F4) {
+                bar.Form_KeyDown(VK_F4, ShiftState());
+                return 0;
+            }
+            return Default(message, wParam, lParam);
         case WM_CLOSE:
             // Closed by the system: the bar stores its settings, then the program ends.
             bar.Form_Unload();
@@ -163,6 +168,14 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         default: return Default(message, wParam, lParam);
     }
+}
+
+LRESULT BarWindow::OnNotify(const NMHDR& header) {
+    if (header.hwndFrom == toolbar_->Hwnd() && header.code == TBN_DROPDOWN) {
+        bar_->Toolbar_ButtonDropDown(reinterpret_cast<const NMTOOLBARW&>(header).iItem);
+        return TBDDRET_DEFAULT;
+    }
+    return 0;
 }
 
 LRESULT CALLBACK BarWindow::ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -184,6 +197,11 @@ LRESULT BarWindow::OnToolbarMessage(HWND hwnd, UINT message, WPARAM wParam, LPAR
                 if (button == kRightButton) return 0;  // a right press opens the context menu, not the button
                 break;
             }
+            case WM_MOUSEMOVE:
+                bar_->Toolbar_MouseMove(MouseButtons(wParam), ShiftState(),
+                                        GET_X_LPARAM(lParam) * screen_.TwipsPerPixelX(),
+                                        GET_Y_LPARAM(lParam) * screen_.TwipsPerPixelY());
+                break;
             default: break;
         }
     }

@@ -5,12 +5,14 @@
 
 #include "platform/Window.h"
 #include "platform/win32/MemoryCanvas.h"
+#include "platform/win32/DropTarget.h"
 #include "platform/win32/PictureBox.h"
+#include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32ImageList.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Timer.h"
 #include "platform/win32/Win32Toolbar.h"
-#include "platform/win32/WindowBase.h"
+#include "platform/win32/Win32Window.h"
 
 namespace tarn {
 class frmTarnDock;
@@ -21,16 +23,14 @@ namespace tarn::win32 {
 
 // The bar's window: a sizing border without title bar, its toolbar, the hint box and the hidden picture box.
 // It turns messages into calls of the bar's handlers and nothing more.
-class BarWindow final : public WindowBase, public Window {
+class BarWindow final : public Win32Window {
 public:
     BarWindow(Win32Screen& screen, HWND owner);
     ~BarWindow() override;
     bool Created() const { return Hwnd() != nullptr; }
-    void Attach(frmTarnDock* bar, ProgramHost* host) {
-        bar_ = bar;
-        host_ = host;
-    }
-    void Detach() { bar_ = nullptr; }
+    // From now on the bar's handlers receive the window's messages and file drags.
+    void Attach(frmTarnDock* bar, ProgramHost* host);
+    void Detach();
 
     MemoryCanvas& FormImage() { return formImage_; }
     Win32Toolbar& ToolbarControl() { return *toolbar_; }
@@ -38,16 +38,7 @@ public:
     MemoryCanvas& PicBox() { return picBox_; }
     PictureBox& PicHint() { return *picHint_; }
     Win32Timer& MouseTimer() { return tmrMouse_; }
-
-    Rect WindowRect() const override;
-    Size ClientSize() const override;
-    void Move(const Rect& pixels) override;
-    void SetTopmost() override;
-    std::uint32_t ExStyle() const override;
-    void SetExStyle(std::uint32_t style) override;
-    void SetLayeredAttributes(Colour key, int alpha, std::uint32_t flags) override;
-    bool IsVisible() const override { return IsWindowVisible(Hwnd()) != FALSE; }
-    void Show(ShowCommand command) override { ShowWindow(Hwnd(), static_cast<int>(command)); }
+    Win32PopupMenu& Popup() { return *popup_; }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -57,6 +48,18 @@ private:
                                         DWORD_PTR self) noexcept;
     LRESULT OnToolbarMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
+    LRESULT OnNotify(const NMHDR& header);
+
+    // The bar's background takes file drags only to grey the buttons; nothing can be dropped on it.
+    class BackgroundDrop final : public FileDropHandler {
+    public:
+        explicit BackgroundDrop(BarWindow& owner) : owner_(owner) {}
+        int OLEDragOver(bool hasFiles, int buttons, int shift, Point point, DragState state) override;
+        void OLEDragDrop(const std::vector<std::string>&, int, int, Point) override {}
+
+    private:
+        BarWindow& owner_;
+    };
 
     Win32Screen& screen_;
     frmTarnDock* bar_ = nullptr;
@@ -66,7 +69,11 @@ private:
     Win32ImageList icons_;
     std::unique_ptr<Win32Toolbar> toolbar_;
     std::unique_ptr<PictureBox> picHint_;
+    std::unique_ptr<Win32PopupMenu> popup_;
     Win32Timer tmrMouse_;
+    BackgroundDrop backgroundDrop_{*this};
+    DropRegistration toolbarDrop_;
+    DropRegistration formDrop_;
 };
 
 // Mouse button and shift masks of a mouse message, as the handlers take them.

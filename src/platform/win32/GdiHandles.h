@@ -3,55 +3,36 @@
 
 #include <commctrl.h>
 
-#include <utility>
+#include "platform/win32/Handles.h"
 
 namespace tarn::win32 {
 
-// A move-only owner of one handle; Free is the function that releases it.
-template <typename H, auto Free>
-class UniqueHandle {
-public:
-    UniqueHandle() = default;
-    explicit UniqueHandle(H handle) : handle_(handle) {}
-    UniqueHandle(const UniqueHandle&) = delete;
-    UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, H{})) {}
-    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.handle_, H{}));
-        return *this;
-    }
-    ~UniqueHandle() { reset(); }
-    H get() const { return handle_; }
-    explicit operator bool() const { return handle_ != H{}; }
-    void reset(H handle = H{}) {
-        if (handle_ != H{}) Free(handle_);
-        handle_ = handle;
-    }
-    H release() { return std::exchange(handle_, H{}); }
-
-private:
-    H handle_{};
+// Handles whose empty value is null, freed by one function.
+template <typename H, auto FreeFunction>
+struct NullHandleTraits {
+    using Handle = H;
+    static Handle Empty() noexcept { return nullptr; }
+    static bool IsValid(Handle h) noexcept { return h != nullptr; }
+    static bool Free(Handle h) noexcept { return FreeFunction(h); }
 };
 
-inline void FreeBitmap(HBITMAP bitmap) { DeleteObject(bitmap); }
-inline void FreeFont(HFONT font) { DeleteObject(font); }
-inline void FreeBrush(HBRUSH brush) { DeleteObject(brush); }
-inline void FreePen(HPEN pen) { DeleteObject(pen); }
-inline void FreeDc(HDC dc) { DeleteDC(dc); }
-inline void FreeMenu(HMENU menu) { DestroyMenu(menu); }
-inline void FreeImageList(HIMAGELIST list) { ImageList_Destroy(list); }
-inline void FreeIcon(HICON icon) { DestroyIcon(icon); }
-inline void FreeKernelHandle(HANDLE handle) { CloseHandle(handle); }
+inline bool FreeBitmap(HBITMAP bitmap) { return DeleteObject(bitmap) != FALSE; }
+inline bool FreeFont(HFONT font) { return DeleteObject(font) != FALSE; }
+inline bool FreeBrush(HBRUSH brush) { return DeleteObject(brush) != FALSE; }
+inline bool FreePen(HPEN pen) { return DeleteObject(pen) != FALSE; }
+inline bool FreeDc(HDC dc) { return DeleteDC(dc) != FALSE; }
+inline bool FreeMenu(HMENU menu) { return DestroyMenu(menu) != FALSE; }
+inline bool FreeImageList(HIMAGELIST list) { return ImageList_Destroy(list) != FALSE; }
+inline bool FreeIcon(HICON icon) { return DestroyIcon(icon) != FALSE; }
 
-using unique_hbitmap = UniqueHandle<HBITMAP, FreeBitmap>;
-using unique_hfont = UniqueHandle<HFONT, FreeFont>;
-using unique_hbrush = UniqueHandle<HBRUSH, FreeBrush>;
-using unique_hpen = UniqueHandle<HPEN, FreePen>;
-using unique_hdc = UniqueHandle<HDC, FreeDc>;
-using unique_hmenu = UniqueHandle<HMENU, FreeMenu>;
-using unique_himagelist = UniqueHandle<HIMAGELIST, FreeImageList>;
-using unique_hicon = UniqueHandle<HICON, FreeIcon>;
-using unique_handle = UniqueHandle<HANDLE, FreeKernelHandle>;
+using unique_hbitmap = UniqueHandle<NullHandleTraits<HBITMAP, FreeBitmap>>;
+using unique_hfont = UniqueHandle<NullHandleTraits<HFONT, FreeFont>>;
+using unique_hbrush = UniqueHandle<NullHandleTraits<HBRUSH, FreeBrush>>;
+using unique_hpen = UniqueHandle<NullHandleTraits<HPEN, FreePen>>;
+using unique_hdc = UniqueHandle<NullHandleTraits<HDC, FreeDc>>;
+using unique_hmenu = UniqueHandle<NullHandleTraits<HMENU, FreeMenu>>;
+using unique_himagelist = UniqueHandle<NullHandleTraits<HIMAGELIST, FreeImageList>>;
+using unique_hicon = UniqueHandle<NullHandleTraits<HICON, FreeIcon>>;
 
 // Selects an object into a device context for the scope, then puts the old one back.
 class SelectInDc {

@@ -17,6 +17,10 @@ void MenuHostWindow::Unload() {
 }
 
 LRESULT MenuHostWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SIZE && menu_ != nullptr) {
+        menu_->Form_Resize(wParam == SIZE_MINIMIZED ? kWindowStateMinimized : wParam == SIZE_MAXIMIZED ? 2 : kWindowStateNormal);
+        return 0;
+    }
     if (message == WM_CLOSE) {
         // The user closed it from its window menu or taskbar button.
         if (menu_ != nullptr) menu_->Form_QueryUnload(kUnloadFormControlMenu);

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/win32/WindowBase.h"
+#include "platform/win32/Win32Window.h"
 
 namespace tarn {
 class frmMenu;
@@ -10,7 +10,7 @@ class frmMenu;
 namespace tarn::win32 {
 
 // frmMenu's window: never shown but minimised, captioned "TarnDock", with the program's icon.
-class MenuHostWindow final : public WindowBase {
+class MenuHostWindow final : public Win32Window {
 public:
     MenuHostWindow();
     void Attach(frmMenu* menu) { menu_ = menu; }

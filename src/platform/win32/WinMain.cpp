@@ -7,7 +7,7 @@
 
 #include "app/Entry.h"
 #include "platform/win32/App.h"
-#include "platform/win32/GdiHandles.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32TextCodec.h"
@@ -34,7 +34,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const win32::Win32TextCodec codec;
     // Not inheritable (no security attributes), so the programs the bar starts do not keep it.
     const std::wstring mutexName = win32::Widen(InstanceMutexName(codec.FoldCase(programPath)));
-    const win32::unique_handle instance(CreateMutexW(nullptr, FALSE, mutexName.c_str()));
+    const win32::UniqueKernelHandle instance(CreateMutexW(nullptr, FALSE, mutexName.c_str()));
     const bool previousInstance = GetLastError() == ERROR_ALREADY_EXISTS;
     win32::Win32MessageBox messageBox;
     if (!EntryMayShowBar(previousInstance, programPath, messageBox)) return 0;

@@ -1,0 +1,43 @@
+#include "bar/ButtonMenu.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/ModelNames.h"
+
+namespace tarn {
+
+std::vector<MenuItem> BuildMenuItems(const ItemDictionary& items, bool dropping,
+                                     const std::function<std::string(const std::string&)>& displayName,
+                                     const std::function<bool(const std::string&)>& isProgram,
+                                     const std::vector<MenuItem>& previous) {
+    std::vector<MenuItem> menu;
+    menu.reserve(static_cast<std::size_t>(items.Count()));
+    for (const ItemEntry& entry : items) {
+        MenuItem item;
+        if (entry.value == kSeparatorValue) {
+            item.Caption = "-";
+            if (menu.size() < previous.size()) item.Tag = previous[menu.size()].Tag;
+            menu.push_back(item);
+            continue;
+        }
+        item.Caption = entry.key == "-" ? "- " : displayName(entry.key);
+        item.Tag = entry.value;
+        if (dropping && !isProgram(entry.value)) item.Enabled = false;
+        menu.push_back(item);
+    }
+    return menu;
+}
+
+Size MenuBitmapSize(int widestCaption, int sampleTextHeight) {
+    return {widestCaption + 25, std::max(16, sampleTextHeight + 1)};
+}
+
+Point MenuAnchor(const Rect& toolbarBounds, const Rect& buttonRect) {
+    // Half a button's width is rounded to the even neighbour, as every computed pixel position.
+    const int half = static_cast<int>(std::nearbyint(buttonRect.Width() / 2.0));
+    return {toolbarBounds.left + buttonRect.left + half,
+            toolbarBounds.top + buttonRect.top + buttonRect.Height()};
+}
+
+}  // namespace tarn
