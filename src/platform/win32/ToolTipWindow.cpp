@@ -1,0 +1,133 @@
+#include "platform/win32/ToolTipWindow.h"
+
+#include "bar/frmToolTip.h"
+#include "platform/win32/Wide.h"
+
+namespace tarn::win32 {
+namespace {
+
+constexpr UINT_PTR kHideTimerId = 1;
+constexpr UINT kHideIntervalMs = 150;
+constexpr UINT kTextFormat = DT_NOPREFIX;
+
+const WindowClass& ToolTipClass() {
+    static const WindowClass windowClass(L"frmToolTip", &WindowBase::Procedure);
+    return windowClass;
+}
+
+// Trebuchet MS at 9.75 point, normal weight, in pixels of the given DPI.
+unique_hfont MakeLabelFont(UINT dpi) {
+    return unique_hfont(CreateFontW(-MulDiv(975, static_cast<int>(dpi), 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                                    FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                    DEFAULT_PITCH | FF_DONTCARE, L"Trebuchet MS"));
+}
+
+UINT WindowDpi(HWND hwnd) {
+    const UINT dpi = GetDpiForWindow(hwnd);
+    return dpi != 0 ? dpi : 96;
+}
+
+}  // namespace
+
+ToolTipWindow::ToolTipWindow(HWND owner) : tmrHide_(kHideTimerId, kHideIntervalMs) {
+    if (!CreateTopLevel(ToolTipClass(), L"", WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
+                        RECT{0, 0, 1, 1}, owner)) {
+        return;
+    }
+    tmrHide_.SetOwner(Hwnd());
+    font_ = MakeLabelFont(WindowDpi(Hwnd()));
+}
+
+// The window goes while this object is whole, so that its last messages still find their handler.
+ToolTipWindow::~ToolTipWindow() { Unload(); }
+
+Size ToolTipWindow::SetText(const std::string& text) {
+    text_ = Widen(text);
+    InvalidateRect(Hwnd(), nullptr, FALSE);
+    return MeasureText();
+}
+
+Size ToolTipWindow::MeasureText() const {
+    const unique_hdc dc(CreateCompatibleDC(nullptr));
+    if (!dc) return {};
+    const SelectInDc selected(dc.get(), font_.get());
+    RECT r{};
+    DrawTextW(dc.get(), text_.c_str(), static_cast<int>(text_.size()), &r, kTextFormat | DT_CALCRECT);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+void ToolTipWindow::Paint() {
+    PAINTSTRUCT ps;
+    const HDC dc = BeginPaint(Hwnd(), &ps);
+    RECT client{};
+    GetClientRect(Hwnd(), &client);
+    FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
+    {
+        const SelectInDc selected(dc, font_.get());
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &client, kTextFormat);
+    }
+    EndPaint(Hwnd(), &ps);
+}
+
+Rect ToolTipWindow::WindowRect() const {
+    RECT r{};
+    GetWindowRect(Hwnd(), &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+Size ToolTipWindow::ClientSize() const {
+    RECT r{};
+    GetClientRect(Hwnd(), &r);
+    return {r.right, r.bottom};
+}
+
+void ToolTipWindow::Move(const Rect& pixels) {
+    SetWindowPos(Hwnd(), nullptr, pixels.left, pixels.top, pixels.Width(), pixels.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ToolTipWindow::SetTopmost() {
+    SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+std::uint32_t ToolTipWindow::ExStyle() const {
+    return static_cast<std::uint32_t>(GetWindowLongW(Hwnd(), GWL_EXSTYLE));
+}
+
+void ToolTipWindow::SetExStyle(std::uint32_t style) {
+    SetWindowLongW(Hwnd(), GWL_EXSTYLE, static_cast<LONG>(style));
+}
+
+void ToolTipWindow::SetLayeredAttributes(Colour key, int alpha, std::uint32_t flags) {
+    SetLayeredWindowAttributes(Hwnd(), key, static_cast<BYTE>(alpha), flags);
+}
+
+LRESULT ToolTipWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+        case WM_GETFONT: return reinterpret_cast<LRESULT>(font_.get());
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: Paint(); return 0;
+        case WM_TIMER:
+            if (wParam == tmrHide_.Id() && tip_ != nullptr) tip_->tmrHide_Timer();
+            return 0;
+        case WM_DPICHANGED: {
+            // Moved onto a monitor of another DPI: the label keeps its point size there.
+            font_ = MakeLabelFont(HIWORD(wParam));
+            const Size size = MeasureText();
+            SetWindowPos(Hwnd(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            InvalidateRect(Hwnd(), nullptr, FALSE);
+            return 0;
+        }
+        case WM_DESTROY:
+            tip_ = nullptr;
+            tmrHide_.SetEnabled(false);
+            tmrHide_.SetOwner(nullptr);
+            return Default(message, wParam, lParam);
+        default: return Default(message, wParam, lParam);
+    }
+}
+
+}  // namespace tarn::win32

@@ -1,0 +1,55 @@
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "platform/TipLabel.h"
+#include "platform/Window.h"
+#include "platform/win32/GdiHandles.h"
+#include "platform/win32/Win32Timer.h"
+#include "platform/win32/WindowBase.h"
+
+namespace tarn {
+class frmToolTip;
+}
+
+namespace tarn::win32 {
+
+// frmToolTip's window: a borderless topmost popup that is never activated and whose client area is its label.
+// It sizes nothing itself; the label measures its text and frmToolTip gives the window that size.
+class ToolTipWindow final : public WindowBase, public Window, public TipLabel {
+public:
+    explicit ToolTipWindow(HWND owner = nullptr);
+    ~ToolTipWindow() override;
+    bool Created() const { return Hwnd() != nullptr; }
+    void Attach(frmToolTip* tip) { tip_ = tip; }
+    Timer& HideTimer() { return tmrHide_; }
+    // Unloading by code: the window goes, and its timer with it.
+    void Unload() { Destroy(); }
+
+    Size SetText(const std::string& text) override;
+
+    Rect WindowRect() const override;
+    Size ClientSize() const override;
+    void Move(const Rect& pixels) override;
+    void SetTopmost() override;
+    std::uint32_t ExStyle() const override;
+    void SetExStyle(std::uint32_t style) override;
+    void SetLayeredAttributes(Colour key, int alpha, std::uint32_t flags) override;
+    bool IsVisible() const override { return IsWindowVisible(Hwnd()) != FALSE; }
+    void Show(ShowCommand command) override { ShowWindow(Hwnd(), static_cast<int>(command)); }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    Size MeasureText() const;
+    void Paint();
+
+    frmToolTip* tip_ = nullptr;
+    unique_hfont font_;
+    std::wstring text_;
+    Win32Timer tmrHide_;
+};
+
+}  // namespace tarn::win32
