@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -64,7 +65,7 @@ public:
         std::vector<FakeCanvas::LineCall> lines;
         std::vector<FakeCanvas::IconCall> icons;
     };
-    std::map<std::string, Picture> pictures;
+    std::unordered_map<std::string, Picture> pictures;
     std::vector<std::string> order;  // keys in the order added
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -56,9 +57,9 @@ public:
     void OpenFolder(const std::string& folder) override { openedFolders.push_back(folder); }
 
     std::map<int, std::string> specialFolders{{28, "C:\\Users\\me\\AppData\\Local"}};
-    std::map<std::string, int> iconByPath;       // exact path first
-    std::map<std::string, int> iconByExtension;  // lower-case extension, else 1
-    std::map<std::string, std::string> links;    // shortcut path -> target
+    std::unordered_map<std::string, int> iconByPath;       // exact path first
+    std::unordered_map<std::string, int> iconByExtension;  // lower-case extension, else 1
+    std::unordered_map<std::string, std::string> links;    // shortcut path -> target
     int iconQueries = 0;
     int exeQueries = 0;
     int linkQueries = 0;
