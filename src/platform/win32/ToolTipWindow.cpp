@@ -29,7 +29,8 @@ UINT WindowDpi(HWND hwnd) {
 
 }  // namespace
 
-ToolTipWindow::ToolTipWindow(HWND owner) : tmrHide_(kHideTimerId, kHideIntervalMs) {
+ToolTipWindow::ToolTipWindow(HWND owner)
+    : Win32Window(SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE), tmrHide_(kHideTimerId, kHideIntervalMs) {
     if (!CreateTopLevel(ToolTipClass(), L"", WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
                         RECT{0, 0, 1, 1}, owner)) {
         return;
@@ -69,39 +70,6 @@ void ToolTipWindow::Paint() {
         DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &client, kTextFormat);
     }
     EndPaint(Hwnd(), &ps);
-}
-
-Rect ToolTipWindow::WindowRect() const {
-    RECT r{};
-    GetWindowRect(Hwnd(), &r);
-    return {r.left, r.top, r.right, r.bottom};
-}
-
-Size ToolTipWindow::ClientSize() const {
-    RECT r{};
-    GetClientRect(Hwnd(), &r);
-    return {r.right, r.bottom};
-}
-
-void ToolTipWindow::Move(const Rect& pixels) {
-    SetWindowPos(Hwnd(), nullptr, pixels.left, pixels.top, pixels.Width(), pixels.Height(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void ToolTipWindow::SetTopmost() {
-    SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-std::uint32_t ToolTipWindow::ExStyle() const {
-    return static_cast<std::uint32_t>(GetWindowLongW(Hwnd(), GWL_EXSTYLE));
-}
-
-void ToolTipWindow::SetExStyle(std::uint32_t style) {
-    SetWindowLongW(Hwnd(), GWL_EXSTYLE, static_cast<LONG>(style));
-}
-
-void ToolTipWindow::SetLayeredAttributes(Colour key, int alpha, std::uint32_t flags) {
-    SetLayeredWindowAttributes(Hwnd(), key, static_cast<BYTE>(alpha), flags);
 }
 
 LRESULT ToolTipWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

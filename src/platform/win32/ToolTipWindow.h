@@ -4,10 +4,9 @@
 #include <string>
 
 #include "platform/TipLabel.h"
-#include "platform/Window.h"
 #include "platform/win32/GdiHandles.h"
 #include "platform/win32/Win32Timer.h"
-#include "platform/win32/WindowBase.h"
+#include "platform/win32/Win32Window.h"
 
 namespace tarn {
 class frmToolTip;
@@ -17,7 +16,7 @@ namespace tarn::win32 {
 
 // frmToolTip's window: a borderless topmost popup that is never activated and whose client area is its label.
 // It sizes nothing itself; the label measures its text and frmToolTip gives the window that size.
-class ToolTipWindow final : public WindowBase, public Window, public TipLabel {
+class ToolTipWindow final : public Win32Window, public TipLabel {
 public:
     explicit ToolTipWindow(HWND owner = nullptr);
     ~ToolTipWindow() override;
@@ -28,16 +27,6 @@ public:
     void Unload() { Destroy(); }
 
     Size SetText(const std::string& text) override;
-
-    Rect WindowRect() const override;
-    Size ClientSize() const override;
-    void Move(const Rect& pixels) override;
-    void SetTopmost() override;
-    std::uint32_t ExStyle() const override;
-    void SetExStyle(std::uint32_t style) override;
-    void SetLayeredAttributes(Colour key, int alpha, std::uint32_t flags) override;
-    bool IsVisible() const override { return IsWindowVisible(Hwnd()) != FALSE; }
-    void Show(ShowCommand command) override { ShowWindow(Hwnd(), static_cast<int>(command)); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
