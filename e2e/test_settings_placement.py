@@ -23,8 +23,7 @@ def scenario(s: tarnlib.Session) -> None:
     ini = s.read_settings()
     width = ini.int("Width")
     # The placement gives the minimum of 240 twips; the bar's layout then widens it to 480 twips.
-    # Until that layout exists both are accepted: tighten this to 480 once it does.
-    check(width in (240, 480), f"Width: expected 240 or 480 twips, got {width}")
+    check_equal(width, 480, "Width in twips")
     # Half of the placed 240 twips may lie beyond the edge; widening keeps the left edge where it is.
     check_equal(ini.int("Left"), -120, "Left")
     check(ini.int("Left") + width // 2 >= 0, "less than half of the stored bar lies on the screen")
