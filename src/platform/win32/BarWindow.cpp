@@ -58,6 +58,8 @@ BarWindow::BarWindow(Win32Screen& screen, HWND owner)
     const int hintHeight = Pixels(kHintHeightTwips, ty);
     picHint_ = std::make_unique<PictureBox>(Hwnd(), Rect{0, 0, margin, hintHeight}, SysColour::InfoBackground,
                                             L"There are some more buttons");
+    // The hint lies over the toolbar's left end, so it must be above it.
+    SetWindowPos(picHint_->Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     popup_ = std::make_unique<Win32PopupMenu>(Hwnd(), icons_);
     tmrMouse_.SetOwner(Hwnd());
     RECT client{};
