@@ -2,7 +2,9 @@
 // the group search and the new button. Time is reported per file; it should not grow with the folder.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,11 +28,18 @@ constexpr int kSeparatorEvery = 40;  // order file lines between two separators
 
 enum class Icons { Mixed, AllDistinct };
 
+constexpr const char* kTargets[] = {"C:\\Programs\\app.exe", "C:\\Docs\\report.pdf", "C:\\Users\\me\\Music"};
+
+// The number N of a file named "File N.ext".
+int NumberOf(const std::string& path) {
+    const auto start = path.rfind("File ") + 5;
+    return std::atoi(path.c_str() + start);
+}
+
 // A button folder of n files: a quarter shortcuts to programs, documents or folders, the rest of a few types.
 struct Folder {
     Folder(int n, Icons icons) {
         static const char* const kExtensions[] = {"txt", "exe", "pdf", "url", "bat", "doc", "png"};
-        static const char* const kTargets[] = {"C:\\Programs\\app.exe", "C:\\Docs\\report.pdf", "C:\\Users\\me\\Music"};
         fs.AddFolder(kFolder);
         std::vector<std::string> names;
         for (int i = 0; i < n; ++i) {
@@ -41,8 +50,15 @@ struct Folder {
             const std::string path = JoinPath(kFolder, name);
             fs.AddFile(path);
             names.push_back(name);
-            if (shortcut) shell.links[path] = std::string(kTargets[i % 3]) + (i % 3 == 2 ? number : "");
-            if (icons == Icons::AllDistinct) shell.iconByPath[path] = 100 + i;
+        }
+        // Targets and icons follow from the file's number, so that the doubles' own tables stay small.
+        shell.linkRule = [](const std::string& path) -> std::optional<std::string> {
+            if (!path.ends_with(".lnk")) return std::nullopt;
+            const int i = NumberOf(path);
+            return std::string(kTargets[i % 3]) + (i % 3 == 2 ? std::to_string(i) : "");
+        };
+        if (icons == Icons::AllDistinct) {
+            shell.iconRule = [](const std::string& path) -> std::optional<int> { return 100 + NumberOf(path); };
         }
         shell.iconByExtension = {{"txt", 1}, {"exe", 2}, {"pdf", 3}, {"url", 4}, {"bat", 5}, {"doc", 6},
                                  {"png", 7}, {"lnk", 8}};

@@ -33,6 +33,9 @@ std::string FakeShell::GetSpecialFolderPath(int csidl) {
 
 int FakeShell::SmallIconIndex(const std::string& path) {
     ++iconQueries;
+    if (iconRule) {
+        if (const auto index = iconRule(path)) return *index;
+    }
     if (const auto it = iconByPath.find(path); it != iconByPath.end()) return it->second;
     if (const auto it = iconByExtension.find(AsciiLower(ExtensionOf(path))); it != iconByExtension.end()) {
         return it->second;
@@ -48,6 +51,9 @@ bool FakeShell::IsExecutable(const std::string& path) {
 
 std::string FakeShell::GetLinkTarget(const std::string& path) {
     ++linkQueries;
+    if (linkRule) {
+        if (auto target = linkRule(path)) return *std::move(target);
+    }
     const auto it = links.find(path);
     return it == links.end() ? path : it->second;
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include <functional>
 #include <map>
+#include <optional>
 #include <unordered_map>
 #include <string>
 #include <vector>
@@ -57,6 +59,9 @@ public:
     void OpenFolder(const std::string& folder) override { openedFolders.push_back(folder); }
 
     std::map<int, std::string> specialFolders{{28, "C:\\Users\\me\\AppData\\Local"}};
+    // Rules instead of tables, for folders too large to list every path (the benchmarks): tried first.
+    std::function<std::optional<int>(const std::string&)> iconRule;
+    std::function<std::optional<std::string>(const std::string&)> linkRule;
     std::unordered_map<std::string, int> iconByPath;       // exact path first
     std::unordered_map<std::string, int> iconByExtension;  // lower-case extension, else 1
     std::unordered_map<std::string, std::string> links;    // shortcut path -> target
