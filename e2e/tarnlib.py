@@ -562,8 +562,15 @@ class Session(contextlib.AbstractContextManager):
 
     # -- input ---------------------------------------------------------------------------------
 
+    def pointer(self) -> tuple[int, int]:
+        out = self._x("xdotool", "getmouselocation", "--shell").stdout
+        values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+        return int(values["X"]), int(values["Y"])
+
     def move(self, x: int, y: int) -> None:
-        self._x("xdotool", "mousemove", "--sync", str(x), str(y))
+        # --sync waits for the pointer to move, which it never does when it is there already.
+        if self.pointer() != (x, y):
+            self._x("xdotool", "mousemove", "--sync", str(x), str(y))
 
     def park_pointer(self) -> None:
         """Puts the pointer in the lower left corner, away from where the bar stands."""
