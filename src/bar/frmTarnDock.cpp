@@ -423,6 +423,8 @@ void frmTarnDock::OLEDragDrop(const std::vector<std::string>& files, int /*butto
     for (const std::string& file : files) targets.push_back(services_.shell.GetLinkTarget(file));
     LaunchParameters = JoinArguments(targets);
     const int index = ButtonAtPoint(point.x, point.y);
+    // The drag is over: the next one starts afresh, with its own "Open with" tip.
+    DragOverIndex = -1;
     if (index < 0) {
         // A drop beside the buttons starts nothing, and must not hand its files to the next click.
         LaunchParameters.clear();

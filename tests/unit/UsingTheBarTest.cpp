@@ -193,8 +193,16 @@ TEST(UsingTheBar, DroppingOnAProgramStartsItOnceWithEveryPathQuotedAndShortcutsR
                                     {In("edit.exe"), "\"C:\\in\\a b.txt\" \"C:\\docs\\doc.txt\" \"C:\\\\\""}}));
     EXPECT_TRUE(rig.toolbar.Button(UsedBar::kNotes).enabled);
     EXPECT_FALSE(rig.toolbar.Button(UsedBar::kEdit).pressed);
+    EXPECT_EQ(rig.bar->DragOverIndex, -1);
+    // The next drag over the same button shows its tip again.
+    rig.tip->HideTip();
+    rig.bar->OLEDragOver(true, 1, 0, rig.At(UsedBar::kEdit), DragState::Enter);
+    EXPECT_TRUE(rig.tip->Visible());
+    rig.bar->OLEDragDrop({"C:\\in\\a b.txt"}, 1, 0, rig.At(UsedBar::kEdit));
+    rig.shell.opened.clear();
     // A later click passes nothing.
     rig.bar->Toolbar_ButtonClick(UsedBar::kEdit);
+    ASSERT_EQ(rig.shell.opened.size(), 1u);
     EXPECT_EQ(rig.shell.opened.back().parameters, "");
 }
 

@@ -84,6 +84,8 @@ struct PlacementCase {
     Rect expected;
 };
 
+void PrintTo(const PlacementCase& c, std::ostream* out) { *out << c.name; }
+
 class ShowTipPlacement : public testing::TestWithParam<PlacementCase> {};
 
 TEST_P(ShowTipPlacement, KeepsTheWholeTipOnTheMonitor) {
