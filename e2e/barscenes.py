@@ -46,10 +46,7 @@ def x_env(s: Session) -> dict:
 
 
 def x(s: Session, *args: str, check_rc: bool = True) -> subprocess.CompletedProcess:
-    result = subprocess.run(list(args), env=x_env(s), capture_output=True, text=True, timeout=15)
-    if check_rc and result.returncode != 0:
-        raise tarnlib.ScenarioFailure(f"{' '.join(args)} failed ({result.returncode}): {result.stderr.strip()}")
-    return result
+    return s.x(*args, check_rc=check_rc)
 
 
 def set_root(s: Session, colour: Colour = ROOT) -> None:
@@ -72,7 +69,7 @@ class WineProgram:
         self._log = open(s.artifacts / f"{Path(exe).stem}.log", "w")
         # The session's environment names its prefix and its own server folder, so this program
         # shares the bar's wineserver and the session's teardown ends it in any case.
-        self.popen = subprocess.Popen([tarnlib.WINE, exe], env=s._env, stdin=subprocess.DEVNULL, stdout=self._log,
+        self.popen = subprocess.Popen([tarnlib.WINE, exe], env=s.env, stdin=subprocess.DEVNULL, stdout=self._log,
                                       stderr=subprocess.STDOUT, start_new_session=True)
         s.log(f"started {exe} (pid {self.popen.pid})")
 

@@ -485,15 +485,27 @@ class Session(contextlib.AbstractContextManager):
 
     # -- program -------------------------------------------------------------------------------
 
+    @property
+    def env(self) -> dict:
+        """The environment of the session's Wine prefix and display, for programs run in it."""
+        return self._env
+
     def start(self, label: str = "TarnDock") -> Program:
+        return self.start_program([str(self.exe)], f"{label} #{len(self._programs) + 1}")
+
+    def start_program(self, command: list[str], label: str, pipe_stdout: bool = False) -> Program:
+        """Starts a Windows program in the session; the teardown ends it if it still runs. With pipe_stdout its
+        standard output can be read from program.popen.stdout (as text), and only its errors go to the log."""
         number = len(self._programs) + 1
         log_path = self.artifacts / f"program-{number}.log"
-        popen = subprocess.Popen([WINE, str(self.exe)], env=self._env, stdin=subprocess.DEVNULL,
-                                 stdout=open(log_path, "w"), stderr=subprocess.STDOUT,
+        log = open(log_path, "w")
+        popen = subprocess.Popen([WINE, *command], env=self._env, stdin=subprocess.DEVNULL,
+                                 stdout=subprocess.PIPE if pipe_stdout else log,
+                                 stderr=log if pipe_stdout else subprocess.STDOUT, text=pipe_stdout,
                                  preexec_fn=_die_with_parent, start_new_session=True)
-        program = Program(popen, log_path, f"{label} #{number} (pid {popen.pid})")
+        program = Program(popen, log_path, f"{label} (pid {popen.pid})")
         self._programs.append(program)
-        self.log(f"started {program.label}")
+        self.log(f"started {program.label} {' '.join(command[1:])}".rstrip())
         return program
 
     def close_program(self, program: Program, timeout: float = 30.0) -> int:
@@ -509,7 +521,7 @@ class Session(contextlib.AbstractContextManager):
 
     # -- windows -------------------------------------------------------------------------------
 
-    def _x(self, *args: str, check_rc: bool = True, timeout: float = 15.0) -> subprocess.CompletedProcess:
+    def x(self, *args: str, check_rc: bool = True, timeout: float = 15.0) -> subprocess.CompletedProcess:
         return _run(list(args), env=self._env, timeout=timeout, check_rc=check_rc)
 
     def windows(self, name: Optional[str] = None) -> list[Window]:
@@ -518,7 +530,7 @@ class Session(contextlib.AbstractContextManager):
         name is a regular expression matched against the whole title, ignoring case.
         """
         # xdotool matches one pattern against the chosen fields, so the title is filtered here.
-        found = self._x("xdotool", "search", "--onlyvisible", "--classname",
+        found = self.x("xdotool", "search", "--onlyvisible", "--classname",
                         "^" + re.escape(self.exe.name) + "$", check_rc=False)
         result = []
         for token in found.stdout.split():
@@ -528,8 +540,8 @@ class Session(contextlib.AbstractContextManager):
         return result
 
     def window_info(self, window_id: int) -> Optional[Window]:
-        geometry = self._x("xdotool", "getwindowgeometry", "--shell", str(window_id), check_rc=False)
-        title = self._x("xdotool", "getwindowname", str(window_id), check_rc=False)
+        geometry = self.x("xdotool", "getwindowgeometry", "--shell", str(window_id), check_rc=False)
+        title = self.x("xdotool", "getwindowname", str(window_id), check_rc=False)
         if geometry.returncode != 0:
             return None
         values = dict(line.split("=", 1) for line in geometry.stdout.split() if "=" in line)
@@ -563,14 +575,14 @@ class Session(contextlib.AbstractContextManager):
     # -- input ---------------------------------------------------------------------------------
 
     def pointer(self) -> tuple[int, int]:
-        out = self._x("xdotool", "getmouselocation", "--shell").stdout
+        out = self.x("xdotool", "getmouselocation", "--shell").stdout
         values = dict(line.split("=", 1) for line in out.split() if "=" in line)
         return int(values["X"]), int(values["Y"])
 
     def move(self, x: int, y: int) -> None:
         # --sync waits for the pointer to move, which it never does when it is there already.
         if self.pointer() != (x, y):
-            self._x("xdotool", "mousemove", "--sync", str(x), str(y))
+            self.x("xdotool", "mousemove", "--sync", str(x), str(y))
 
     def park_pointer(self) -> None:
         """Puts the pointer in the lower left corner, away from where the bar stands."""
@@ -578,19 +590,19 @@ class Session(contextlib.AbstractContextManager):
 
     def click(self, x: int, y: int, button: int = 1) -> None:
         self.move(x, y)
-        self._x("xdotool", "click", str(button))
+        self.x("xdotool", "click", str(button))
 
     def mouse_down(self, button: int = 1) -> None:
-        self._x("xdotool", "mousedown", str(button))
+        self.x("xdotool", "mousedown", str(button))
 
     def mouse_up(self, button: int = 1) -> None:
-        self._x("xdotool", "mouseup", str(button))
+        self.x("xdotool", "mouseup", str(button))
 
     def key(self, *keys: str) -> None:
-        self._x("xdotool", "key", *keys)
+        self.x("xdotool", "key", *keys)
 
     def focus(self, window: Window) -> None:
-        self._x("xdotool", "windowfocus", "--sync", str(window.id), check_rc=False)
+        self.x("xdotool", "windowfocus", "--sync", str(window.id), check_rc=False)
 
     # -- screenshots ---------------------------------------------------------------------------
 
@@ -598,7 +610,7 @@ class Session(contextlib.AbstractContextManager):
         self._shot_number += 1
         safe = re.sub(r"[^A-Za-z0-9_.-]+", "-", label).strip("-")
         path = self.artifacts / f"{self._shot_number:02d}-{safe}.png"
-        self._x("import", "-window", "root", f"png24:{path}")
+        self.x("import", "-window", "root", f"png24:{path}")
         self.log(f"screenshot {path}")
         return Shot(path)
 

@@ -98,7 +98,7 @@ def check_no_new_probe_run(folder: Path, count: int, settle: float, what: str) -
 
 
 def pointer(s: Session) -> tuple[int, int]:
-    out = s._x("xdotool", "getmouselocation", "--shell").stdout
+    out = s.x("xdotool", "getmouselocation", "--shell").stdout
     values = dict(line.split("=", 1) for line in out.split() if "=" in line)
     return int(values["X"]), int(values["Y"])
 
@@ -111,7 +111,7 @@ def move(s: Session, x: int, y: int) -> None:
 
 def click(s: Session, x: int, y: int, button: int = 1) -> None:
     move(s, x, y)
-    s._x("xdotool", "click", str(button))
+    s.x("xdotool", "click", str(button))
 
 
 def glide(s: Session, x: int, y: int, steps: int = 10, pause: float = 0.03) -> None:
@@ -132,13 +132,13 @@ def _class_pattern(s: Session) -> str:
 
 def all_window_ids(s: Session) -> set[int]:
     """Every X window of the program, mapped or not."""
-    found = s._x("xdotool", "search", "--classname", _class_pattern(s), check_rc=False)
+    found = s.x("xdotool", "search", "--classname", _class_pattern(s), check_rc=False)
     return {int(token) for token in found.stdout.split()}
 
 
 def visible_ids(s: Session) -> set[int]:
     """The program's mapped X windows, in one quick call (no geometry), for polls that time something."""
-    found = s._x("xdotool", "search", "--onlyvisible", "--classname",
+    found = s.x("xdotool", "search", "--onlyvisible", "--classname",
                  _class_pattern(s), check_rc=False)
     return {int(token) for token in found.stdout.split()}
 
@@ -157,7 +157,7 @@ def wait_hidden(s: Session, window_id: int, timeout: float, what: str) -> None:
 
 def run_helper(s: Session, name: str, *args: str, timeout: float = 30.0) -> subprocess.CompletedProcess:
     """Runs a helper program to its end in the session's prefix and display."""
-    result = subprocess.run([tarnlib.WINE, str(helpers_dir(s) / name), *args], env=s._env, capture_output=True,
+    result = subprocess.run([tarnlib.WINE, str(helpers_dir(s) / name), *args], env=s.env, capture_output=True,
                             text=True, timeout=timeout)
     s.log(f"{name} {' '.join(args)}: {result.returncode} {result.stdout.strip()!r}")
     return result
@@ -165,15 +165,7 @@ def run_helper(s: Session, name: str, *args: str, timeout: float = 30.0) -> subp
 
 def start_helper(s: Session, name: str, *args: str) -> tarnlib.Program:
     """Starts a helper program that the session ends at its teardown if it is still running."""
-    number = len(s._programs) + 1
-    log_path = s.artifacts / f"helper-{number}-{Path(name).stem}.log"
-    popen = subprocess.Popen([tarnlib.WINE, str(helpers_dir(s) / name), *args], env=s._env,
-                             stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=open(log_path, "w"), text=True,
-                             preexec_fn=tarnlib._die_with_parent, start_new_session=True)
-    program = tarnlib.Program(popen, log_path, f"{name} (pid {popen.pid})")
-    s._programs.append(program)
-    s.log(f"started {program.label} {' '.join(args)}")
-    return program
+    return s.start_program([str(helpers_dir(s) / name), *args], name, pipe_stdout=True)
 
 
 # ----------------------------------------------------------------------------------------------
