@@ -48,9 +48,10 @@ def hint_shown(shot: tarnlib.Shot, view: bs.BarView) -> tuple[bool, str]:
 
 
 def row_starts(shot: tarnlib.Shot, view: bs.BarView) -> list[int]:
-    """Client rows at which a run of rows with drawn (icon) pixels between the margins starts."""
+    """Client rows at which a run of rows with drawn (icon) pixels between the margins starts. The hint box is
+    3 px wider than the margin and lies over the toolbar's left end, so those columns are left out."""
     region = shot.region(view.toolbar_columns)
-    cols = range(view.toolbar_columns.x, view.toolbar_columns.right)
+    cols = range(view.toolbar_columns.x + 3, view.toolbar_columns.right)
     starts, previous = [], False
     for y in range(view.client.y, view.client.bottom):
         drawn = any(not is_root(region.at(x, y)) for x in cols)
