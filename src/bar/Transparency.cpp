@@ -38,11 +38,15 @@ TickAction DecideTick(TickMemory& memory, const TickInput& input, const TickSett
             const double t1 = static_cast<double>(env.NowMs());
             const double t2 = static_cast<double>(env.NowMs());
             const double rest = static_cast<double>(memory.RestStart);
-            const Rect monitor = env.Monitor(input.bar);
-            const bool onEdge = PointerOnEdge(p, monitor);
-            const bool rested = t1 - delayMs > rest || (settings.NoDelayOnScreenBorder && t2 - kEdgeRestMs > rest && onEdge);
-            const bool barred = BarTouchesEdge(input.bar, monitor) && settings.OnScreenBoderOnly && !onEdge;
-            if (rested && !barred) action = TickAction::TurnSolid;
+            const bool waited = t1 - delayMs > rest;
+            const bool waitedOnEdge = settings.NoDelayOnScreenBorder && t2 - kEdgeRestMs > rest;
+            // The monitor is asked only when the rest time could make the bar solid.
+            if (waited || waitedOnEdge) {
+                const Rect monitor = env.Monitor(input.bar);
+                const bool onEdge = PointerOnEdge(p, monitor);
+                const bool barred = BarTouchesEdge(input.bar, monitor) && settings.OnScreenBoderOnly && !onEdge;
+                if ((waited || (waitedOnEdge && onEdge)) && !barred) action = TickAction::TurnSolid;
+            }
         }
     } else {
         const std::int64_t now = env.NowMs();

@@ -140,9 +140,13 @@ TEST(Transparency, EdgesAreThoseOfTheMonitorTheBarLiesOn) {
     EXPECT_EQ(states, (std::vector<bool>{false, false, false, true}));
 }
 
-TEST(Transparency, ATickOutsideAnIdleBarAsksNothingOfTheMonitor) {
+TEST(Transparency, OnlyATickThatCouldTurnTheBarSolidAsksForTheMonitor) {
     Env env;
     RunTicks(std::vector<Step>(5, Step{{10, 10}}), kDefault, kBar, env);
+    EXPECT_EQ(env.monitorReads, 0);
+    std::vector<Step> crossing;
+    for (int x = 400; x < 776; x += 5) crossing.push_back({{x, 320}});
+    RunTicks(crossing, kDefault, kBar, env);
     EXPECT_EQ(env.monitorReads, 0);
 }
 

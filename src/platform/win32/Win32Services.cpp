@@ -26,7 +26,8 @@ Point Win32Screen::CursorPos() const {
 }
 
 void Win32MessageBox::Show(const std::string& text, const std::string& title, MessageIcon icon) {
-    const UINT flags = MB_OK | MB_SETFOREGROUND | (icon == MessageIcon::Critical ? MB_ICONERROR : MB_ICONINFORMATION);
+    // Modal to the whole program, as the bar must not rebuild its buttons under an open message.
+    const UINT flags = MB_OK | MB_SETFOREGROUND | MB_TASKMODAL | (icon == MessageIcon::Critical ? MB_ICONERROR : MB_ICONINFORMATION);
     MessageBoxW(nullptr, Widen(text).c_str(), Widen(title).c_str(), flags);
 }
 

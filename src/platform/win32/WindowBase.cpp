@@ -1,5 +1,7 @@
 #include "platform/win32/WindowBase.h"
 
+#include <utility>
+
 namespace tarn::win32 {
 
 WindowClass::WindowClass(const wchar_t* name, WNDPROC proc, HBRUSH background, HICON icon) : name_(name) {
@@ -23,9 +25,10 @@ WindowBase::~WindowBase() { Destroy(); }
 
 void WindowBase::Destroy() {
     if (hwnd_ != nullptr) {
-        const HWND hwnd = hwnd_;
-        DestroyWindow(hwnd);  // WM_NCDESTROY clears hwnd_
-        hwnd_ = nullptr;
+        const HWND hwnd = std::exchange(hwnd_, nullptr);
+        // From a destructor the derived object is gone already: the last messages go to the default procedure.
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd);
     }
 }
 
