@@ -21,14 +21,19 @@ WindowClass::~WindowClass() {
     if (atom_ != 0) UnregisterClassW(name_.c_str(), GetModuleHandleW(nullptr));
 }
 
-WindowBase::~WindowBase() { Destroy(); }
+WindowBase::~WindowBase() {
+    if (hwnd_ != nullptr) {
+        // The derived object is gone already: the window's last messages go to the default procedure.
+        const HWND hwnd = std::exchange(hwnd_, nullptr);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd);
+    }
+}
 
 void WindowBase::Destroy() {
     if (hwnd_ != nullptr) {
-        const HWND hwnd = std::exchange(hwnd_, nullptr);
-        // From a destructor the derived object is gone already: the last messages go to the default procedure.
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd);
+        DestroyWindow(hwnd_);  // WM_NCDESTROY clears hwnd_
+        hwnd_ = nullptr;
     }
 }
 
