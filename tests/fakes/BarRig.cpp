@@ -24,6 +24,18 @@ frmTarnDock& BarRig::Load() {
     return *bar;
 }
 
+void BarRig::Tick(int ticks) {
+    for (int i = 0; i < ticks; ++i) {
+        clock.now += 50;
+        bar->tmrMouse_Timer();
+    }
+}
+
+void BarRig::RestUntilSolid() {
+    screen.cursor = {700, 20};
+    for (int i = 0; i < 8 && !bar->Solid(); ++i) Tick();
+}
+
 std::vector<std::string> BarRig::Images() const {
     std::vector<std::string> images;
     for (const ButtonRecord& b : toolbar.buttons) images.push_back(b.image);

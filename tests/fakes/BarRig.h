@@ -13,6 +13,22 @@
 
 namespace tarn::fakes {
 
+// The settings file that a first run leaves for the rig's account: the twelve keys in order, the defaults.
+inline constexpr const char* kFreshSettingsFile =
+    "[Settings]\r\n"
+    "FolderPath=C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons\r\n"
+    "Delay=200\r\n"
+    "Alpha=110\r\n"
+    "NoDelayOnScreenBorder=-1\r\n"
+    "OnScreenBoderOnly=0\r\n"
+    "FileGrouping=0\r\n"
+    "IconsInMenus=0\r\n"
+    "ShortcutLNK=-1\r\n"
+    "Left=10065\r\n"
+    "Top=0\r\n"
+    "Width=5640\r\n"
+    "Height=720\r\n";
+
 class FakeProgramHost final : public ProgramHost {
 public:
     void UnloadWindow(FormName form) override { unloaded.push_back(form); }
@@ -42,6 +58,10 @@ struct BarRig {
     // Writes a settings file whose FolderPath is the given folder, and creates that folder.
     void UseButtonFolder(const std::string& folder);
     frmTarnDock& Load();
+    // Ticks of the transparency timer, 50 ms apart.
+    void Tick(int ticks = 1);
+    // Rests the pointer on the bar until it turns solid (at most eight ticks).
+    void RestUntilSolid();
     std::vector<std::string> Images() const;  // toolbar images, in order
     std::string SettingsText() const;
 

@@ -76,11 +76,7 @@ TEST(BarLayout, TheGripCoversTheClientAreaOnlyWhileSolid) {
     bar.Form_Paint();
     EXPECT_EQ(rig.form.PixelCount(), 0u);
     // Solid: dots every 4 pixels up to the client size less 2, highlight and shadow.
-    rig.screen.cursor = {700, 20};
-    for (int i = 0; i < 8; ++i) {
-        rig.clock.now += 50;
-        bar.tmrMouse_Timer();
-    }
+    rig.RestUntilSolid();
     ASSERT_TRUE(bar.Solid());
     const Size client = rig.form.ClientSize();
     const std::size_t dots = static_cast<std::size_t>((client.cx - 2) / 4 + 1) * ((client.cy - 2) / 4 + 1);
@@ -93,11 +89,7 @@ TEST(BarLayout, TheGripCoversTheClientAreaOnlyWhileSolid) {
 TEST(BarTransparency, TurningSolidAndBackAppliesEachStatesAttributes) {
     BarRig rig;
     frmTarnDock& bar = rig.Load();
-    rig.screen.cursor = {700, 20};
-    for (int i = 0; i < 8 && !bar.Solid(); ++i) {
-        rig.clock.now += 50;
-        bar.tmrMouse_Timer();
-    }
+    rig.RestUntilSolid();
     ASSERT_TRUE(bar.Solid());
     EXPECT_EQ(rig.window.exStyles.back(), 0x80000u);
     EXPECT_EQ(rig.window.layered.back(), (fakes::FakeWindow::Layered{0xFFFFFFFF, 230, 2}));
@@ -108,8 +100,7 @@ TEST(BarTransparency, TurningSolidAndBackAppliesEachStatesAttributes) {
     EXPECT_EQ(rig.window.layered.size(), before);
     // 101 pixels below the bar: see-through at the next tick.
     rig.screen.cursor = {700, 48 + 101};
-    rig.clock.now += 50;
-    bar.tmrMouse_Timer();
+    rig.Tick();
     EXPECT_FALSE(bar.Solid());
     EXPECT_EQ(rig.window.exStyles.back(), 0x80020u);
     EXPECT_EQ(rig.window.layered.back(), (fakes::FakeWindow::Layered{0xF0F0F0, 110, 3}));
@@ -120,15 +111,12 @@ TEST(BarTransparency, TurningSolidAndBackAppliesEachStatesAttributes) {
 
 TEST(BarTransparency, AnIdleTickOnlyReadsThePointerAndTheBarsRectangle) {
     BarRig rig;
-    frmTarnDock& bar = rig.Load();
+    rig.Load();
     rig.screen.cursor = {10, 700};
     const std::size_t changes = rig.window.Changes();
     const int clears = rig.form.clears;
     const int refreshes = rig.form.refreshes;
-    for (int i = 0; i < 100; ++i) {
-        rig.clock.now += 50;
-        bar.tmrMouse_Timer();
-    }
+    rig.Tick(100);
     EXPECT_EQ(rig.window.Changes(), changes);
     EXPECT_EQ(rig.form.clears, clears);
     EXPECT_EQ(rig.form.refreshes, refreshes);
@@ -137,25 +125,19 @@ TEST(BarTransparency, AnIdleTickOnlyReadsThePointerAndTheBarsRectangle) {
 TEST(BarTransparency, AnOpenPopupMenuKeepsTheBarSolid) {
     BarRig rig;
     frmTarnDock& bar = rig.Load();
-    rig.screen.cursor = {700, 20};
-    for (int i = 0; i < 8 && !bar.Solid(); ++i) {
-        rig.clock.now += 50;
-        bar.tmrMouse_Timer();
-    }
+    rig.RestUntilSolid();
     ASSERT_TRUE(bar.Solid());
     bool solidThroughout = true;
     rig.popup.during = [&] {
         rig.screen.cursor = {10, 700};
         for (int i = 0; i < 20; ++i) {
-            rig.clock.now += 50;
-            bar.tmrMouse_Timer();
+            rig.Tick();
             solidThroughout = solidThroughout && bar.Solid();
         }
     };
     bar.Form_MouseDown(kRightButton, 0, 5, 5);
     EXPECT_TRUE(solidThroughout);
-    rig.clock.now += 50;
-    bar.tmrMouse_Timer();
+    rig.Tick();
     EXPECT_FALSE(bar.Solid());
 }
 

@@ -4,6 +4,7 @@
 
 #include "app/SettingsFile.h"
 #include "app/modAPI.h"
+#include "fakes/BarRig.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeServices.h"
@@ -18,20 +19,7 @@ const std::string kLocal = "C:\\Users\\me\\AppData\\Local";
 const std::string kFile = kLocal + "\\TarnDock\\TarnDock.ini";
 const std::string kDefaultFolder = kLocal + "\\TarnDock\\Buttons";
 
-const std::string kFreshFile =
-    "[Settings]\r\n"
-    "FolderPath=C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons\r\n"
-    "Delay=200\r\n"
-    "Alpha=110\r\n"
-    "NoDelayOnScreenBorder=-1\r\n"
-    "OnScreenBoderOnly=0\r\n"
-    "FileGrouping=0\r\n"
-    "IconsInMenus=0\r\n"
-    "ShortcutLNK=-1\r\n"
-    "Left=10065\r\n"
-    "Top=0\r\n"
-    "Width=5640\r\n"
-    "Height=720\r\n";
+const std::string kFreshFile = fakes::kFreshSettingsFile;
 
 class SettingsFileTest : public testing::Test {
 protected:

@@ -8,20 +8,7 @@ namespace {
 
 using fakes::BarRig;
 
-constexpr const char* kFreshSettings =
-    "[Settings]\r\n"
-    "FolderPath=C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons\r\n"
-    "Delay=200\r\n"
-    "Alpha=110\r\n"
-    "NoDelayOnScreenBorder=-1\r\n"
-    "OnScreenBoderOnly=0\r\n"
-    "FileGrouping=0\r\n"
-    "IconsInMenus=0\r\n"
-    "ShortcutLNK=-1\r\n"
-    "Left=10065\r\n"
-    "Top=0\r\n"
-    "Width=5640\r\n"
-    "Height=720\r\n";
+const std::string kFreshSettings = fakes::kFreshSettingsFile;
 
 TEST(frmTarnDock, FirstStartCreatesBothFoldersAndShowsTheSeeThroughBarWithTheInformationButton) {
     BarRig rig;
