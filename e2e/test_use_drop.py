@@ -14,9 +14,7 @@ DRAG_SOURCE = Rect(60, 420, 40, 40)
 def drag_onto(s: tarnlib.Session, bar: Bar, target: tuple[int, int], paths: list[str], label: str) -> None:
     """Drags paths from DragFiles' square onto target, rests there so the bar turns solid, and drops."""
     drag = usescenes.start_helper(s, "DragFiles.exe", "--at", f"{DRAG_SOURCE.x},{DRAG_SOURCE.y}",
-                                  "--size", str(DRAG_SOURCE.width), "--timeout", "20", *paths)
-    ready = drag.popen.stdout.readline().strip()
-    check(ready.startswith("ready"), f"DragFiles did not come up: {ready!r}")
+                                  "--size", str(DRAG_SOURCE.width), "--timeout", "20", *paths, ready="ready")
     usescenes.move(s, *usescenes.centre(DRAG_SOURCE))
     s.mouse_down()
     usescenes.glide(s, *target)

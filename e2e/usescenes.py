@@ -163,9 +163,22 @@ def run_helper(s: Session, name: str, *args: str, timeout: float = 30.0) -> subp
     return result
 
 
-def start_helper(s: Session, name: str, *args: str) -> tarnlib.Program:
-    """Starts a helper program that the session ends at its teardown if it is still running."""
-    return s.start_program([str(helpers_dir(s) / name), *args], name, pipe_stdout=True)
+def start_helper(s: Session, name: str, *args: str, ready: str, attempts: int = 3) -> tarnlib.Program:
+    """Starts a helper program, which the session ends at its teardown if it is still running, and waits for
+    the first line of its output to begin with ready.
+
+    A helper that ends without a word never ran its own code (Wine could not start the process): its log
+    goes to the session log and it is started again, up to attempts times."""
+    for attempt in range(1, attempts + 1):
+        program = s.start_program([str(helpers_dir(s) / name), *args], name, pipe_stdout=True)
+        line = program.popen.stdout.readline().strip()
+        if line:
+            check(line.startswith(ready), f"{program.label} did not come up: {line!r}")
+            return program
+        rc = program.popen.wait(10)
+        s.log(f"{program.label} ended with {rc} before it said a word (attempt {attempt} of {attempts}); "
+              f"its errors: {program.log_path.read_text(errors='replace').strip()!r}")
+    raise tarnlib.ScenarioFailure(f"{name} did not come up in {attempts} attempts")
 
 
 # ----------------------------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 //   "refused"   1   the drop ended with no effect, or the drag was cancelled
 //   "timeout"   2   no drop within the timeout (default 20 s), counted from the start
 //   "usage: ..."  3
+//   "error ..."   4   the helper could not set itself up (the line says which call failed)
 #include <windows.h>
 
 #include <ole2.h>
@@ -237,7 +238,11 @@ private:
 
 int Run(const Options& options, DragSession& session, ULONGLONG deadline) {
     const SquareWindow window(options, session);
-    if (window.Hwnd() == nullptr) return 1;
+    if (window.Hwnd() == nullptr) {
+        const std::string error = "error CreateWindowExW " + std::to_string(GetLastError());
+        Say(error.c_str());
+        return 4;
+    }
     ShowWindow(window.Hwnd(), SW_SHOWNOACTIVATE);
     UpdateWindow(window.Hwnd());
     const std::string ready = "ready " + std::to_string(options.x) + " " + std::to_string(options.y) + " " +
@@ -272,7 +277,11 @@ int wmain(int argc, wchar_t** argv) {
     FileListData data(FileListBytes(options.paths));
     DropSource source(deadline);
     DragSession session{&data, &source};
-    if (FAILED(OleInitialize(nullptr))) return 1;
+    if (const HRESULT hr = OleInitialize(nullptr); FAILED(hr)) {
+        const std::string error = "error OleInitialize " + std::to_string(static_cast<unsigned long>(hr));
+        Say(error.c_str());
+        return 4;
+    }
     const int result = Run(options, session, deadline);
     OleUninitialize();
     return result;
