@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Files dragged with the platform's drag and drop onto a program button start that program with their
 paths, each in quotation marks and one blank apart: a path with blanks arrives as one argument, and a
-folder path ending in a backslash keeps it. A later plain click passes nothing."""
+folder path ending in a backslash keeps it, also on the toolbar that Refresh builds anew. A later plain click
+passes nothing."""
 
 import tarnlib
 import usescenes
@@ -57,9 +58,19 @@ def scenario(s: tarnlib.Session) -> None:
     check(runs[0].command_line.endswith(f' "{notes}"'),
           f"the dropped path is not quoted at the end of the command line: {runs[0].command_line!r}")
 
+    # Refresh builds the toolbar anew, here with a button for a file added meanwhile; the new toolbar takes
+    # drops as the first one did.
+    (s.buttons_path / "Zzz.txt").write_text("added")
+    bar.make_solid()
+    s.focus(bar.window)
+    s.key("F5")
+    files = [f for f in s.buttons_path.iterdir() if f.name.lower() not in ("tarndock_folder.ini", "desktop.ini")]
+    # The probe's own record is among them; sorted by name, the probe's button stays the first.
+    wait_until(lambda: len(bar.button_icons(bar.make_solid())) == len(files), 5,
+               f"a button for each of the {len(files)} files after F5")
+
     # The pointer crosses the bar's background and leaves it, so that the bar is see-through again when the
     # next drag comes, as it is for a user who fetches more files.
-    bar.make_solid()
     s.park_pointer()
     wait_until(lambda: not bar.is_solid(s.screenshot("see-through-again").region(bar.strip)), 5,
                "the bar to turn see-through after the pointer left")

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """On the focused bar F4 alone does nothing and Alt+F4 ends the program, writing the settings file; on a
 second start a right-click on a program button opens the context menu (seven entries with their keys, in
-four groups) instead of starting the program, and its entry "End" ends the program the same way."""
+four groups) instead of starting the program. "Refresh" chosen there builds the toolbar anew under that very
+click, and the new toolbar's context menu "End" ends the program the same way."""
 
 import time
 
@@ -13,6 +14,7 @@ from usescenes import Bar
 # Lines of the context menu: Add or remove buttons, Edit button order | Options | Refresh, Help |
 # Minimize | End. A separator lies between the entries of each of these pairs of indexes.
 SEPARATED = [(1, 2), (2, 3), (4, 5), (5, 6)]
+REFRESH = 3
 END = 6
 
 
@@ -28,6 +30,17 @@ def focus_bar(s: tarnlib.Session, bar: Bar) -> None:
     move the display's input focus, which a window manager would do."""
     usescenes.click(s, *bar.margin_point)
     s.focus(bar.window)
+
+
+def open_context_menu(s: tarnlib.Session, at: tuple[int, int]):
+    """Right-clicks at the point; returns the context menu's window, its screenshot and its lines."""
+    known = usescenes.all_window_ids(s)
+    usescenes.click(s, *at, button=3)
+    window = usescenes.wait_new_window(s, known, "the context menu")
+    shot = s.screenshot("context-menu")
+    menu = usescenes.read_menu(shot, window.rect)
+    s.log(f"context menu {menu}")
+    return window, shot, menu
 
 
 def scenario(s: tarnlib.Session) -> None:
@@ -52,13 +65,8 @@ def scenario(s: tarnlib.Session) -> None:
     shot = bar.make_solid()
     icons = bar.button_icons(shot)
     check_equal(len(icons), 1, f"pictures on the bar's buttons ({shot.path.name})")
-    known = usescenes.all_window_ids(s)
     at = usescenes.centre(icons[0])
-    usescenes.click(s, *at, button=3)
-    window = usescenes.wait_new_window(s, known, "the context menu")
-    shot = s.screenshot("context-menu")
-    menu = usescenes.read_menu(shot, window.rect)
-    s.log(f"context menu {menu}")
+    window, shot, menu = open_context_menu(s, at)
     check_equal((window.rect.x, window.rect.y), at, "the context menu's top left corner, at the pointer")
     check_equal(len(menu.entries), 7, f"lines of text in the context menu ({shot.path.name})")
     check_equal(len(menu.separators), 4, f"separator lines in the context menu ({shot.path.name})")
@@ -74,6 +82,11 @@ def scenario(s: tarnlib.Session) -> None:
     check(len(common) >= 2, f"the context menu shows no column of key names ({shot.path.name})")
     check(not usescenes.probe_runs(s.buttons_path), "the right-click on the program button started it")
 
+    usescenes.click(s, *usescenes.entry_point(menu, REFRESH))
+    usescenes.wait_hidden(s, window.id, 5, "the context menu to close after Refresh")
+    check(program.running(), "the program ended at Refresh")
+    window, shot, menu = open_context_menu(s, at)
+    check_equal(len(menu.entries), 7, f"lines of the context menu after Refresh ({shot.path.name})")
     usescenes.click(s, *usescenes.entry_point(menu, END))
     check_equal(program.wait_exit(15), 0, 'exit code after "End"')
     s.screenshot("after-end")

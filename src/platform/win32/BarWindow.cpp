@@ -53,8 +53,7 @@ BarWindow::BarWindow(Win32Screen& screen, HWND owner)
     }
     screen_.SetReference(Hwnd());
     const int margin = Pixels(kToolbarMarginTwips, tx);
-    toolbar_ = std::make_unique<Win32Toolbar>(Hwnd(), icons_, margin);
-    SetWindowSubclass(toolbar_->Hwnd(), &BarWindow::ToolbarProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    toolbar_ = std::make_unique<Win32Toolbar>(Hwnd(), icons_, margin, toolbarHooks_);
     const int hintHeight = Pixels(kHintHeightTwips, ty);
     picHint_ = std::make_unique<PictureBox>(Hwnd(), Rect{0, 0, margin, hintHeight}, SysColour::InfoBackground,
                                             L"There are some more buttons");
@@ -78,6 +77,16 @@ void BarWindow::Detach() {
     bar_ = nullptr;
     toolbarDrop_ = DropRegistration();
     formDrop_ = DropRegistration();
+}
+
+void BarWindow::ToolbarHooks::ToolbarCreated(HWND toolbar) {
+    SetWindowSubclass(toolbar, &BarWindow::ToolbarProc, 1, reinterpret_cast<DWORD_PTR>(&owner_));
+    if (owner_.bar_ != nullptr) owner_.toolbarDrop_ = DropRegistration::Register(toolbar, *owner_.bar_);
+}
+
+void BarWindow::ToolbarHooks::ToolbarDestroying(HWND toolbar) {
+    owner_.toolbarDrop_ = DropRegistration();
+    RemoveWindowSubclass(toolbar, &BarWindow::ToolbarProc, 1);
 }
 
 int BarWindow::BackgroundDrop::OLEDragOver(bool, int, int, Point, DragState state) {

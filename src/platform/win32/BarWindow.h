@@ -61,7 +61,19 @@ private:
         BarWindow& owner_;
     };
 
+    // The toolbar's control is made anew whenever the toolbar is emptied; each one gets the bar's hooks.
+    class ToolbarHooks final : public Win32Toolbar::Owner {
+    public:
+        explicit ToolbarHooks(BarWindow& owner) : owner_(owner) {}
+        void ToolbarCreated(HWND toolbar) override;
+        void ToolbarDestroying(HWND toolbar) override;
+
+    private:
+        BarWindow& owner_;
+    };
+
     Win32Screen& screen_;
+    ToolbarHooks toolbarHooks_{*this};
     frmTarnDock* bar_ = nullptr;
     ProgramHost* host_ = nullptr;
     MemoryCanvas formImage_;

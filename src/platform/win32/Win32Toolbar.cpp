@@ -18,23 +18,35 @@ BYTE StateBits(const ButtonRecord& button) {
 
 }  // namespace
 
-Win32Toolbar::Win32Toolbar(HWND parent, const Win32ImageList& images, int margin) : images_(images) {
+Win32Toolbar::Win32Toolbar(HWND parent, const Win32ImageList& images, int margin, Owner& owner)
+    : images_(images), owner_(owner) {
+    Create(parent, Rect{margin, 0, margin + 100, 24});
+}
+
+void Win32Toolbar::Create(HWND parent, const Rect& bounds) {
     hwnd_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_WRAPABLE | TBSTYLE_LIST |
-                                CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
-                            margin, 0, 100, 24, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+                            WS_CHILD | (visible_ ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
+                                TBSTYLE_WRAPABLE | TBSTYLE_LIST | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                            bounds.left, bounds.top, bounds.Width(), bounds.Height(), parent,
+                            nullptr, GetModuleHandleW(nullptr), nullptr);
+    // Below its siblings: the hint box lies over the toolbar's left end.
+    SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(hwnd_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS);
     SendMessageW(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.Handle()));
+    owner_.ToolbarCreated(hwnd_);
 }
 
 void Win32Toolbar::Clear() {
-    Flush();
-    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
-    for (int i = flushed_ - 1; i >= 0; --i) SendMessageW(hwnd_, TB_DELETEBUTTON, static_cast<WPARAM>(i), 0);
-    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     buttons_.clear();
+    if (flushed_ == 0) return;
     flushed_ = 0;
+    // Deleting the buttons one by one would lay the rest out again each time: quadratic in their number.
+    const HWND parent = GetParent(hwnd_);
+    const Rect bounds = Bounds();
+    owner_.ToolbarDestroying(hwnd_);
+    DestroyWindow(hwnd_);
+    Create(parent, bounds);
 }
 
 int Win32Toolbar::Add(const ButtonRecord& button) {
@@ -115,6 +127,11 @@ void Win32Toolbar::Move(const Rect& bounds) {
     const int rows = RowsHeight();
     SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.Width(), rows > 0 ? rows : bounds.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Toolbar::SetVisible(bool visible) {
+    visible_ = visible;
+    ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 Rect Win32Toolbar::Bounds() const {

@@ -11,11 +11,21 @@
 namespace tarn::win32 {
 
 // The common controls' toolbar: flat, wrapping, with drop-down arrows. A button's command identifier is its
-// index. Buttons are handed to the control in one batch when the layout is next needed, since the control
-// lays itself out again at every single addition.
+// index. The control lays itself out again at every single addition or deletion, so buttons are handed to it
+// in one batch when the layout is next needed, and emptying it makes a new, empty control in its place.
 class Win32Toolbar final : public Toolbar {
 public:
-    Win32Toolbar(HWND parent, const Win32ImageList& images, int margin);
+    // What the parent hangs on the control (a subclass, a drop target) is hung on every new one again.
+    class Owner {
+    public:
+        virtual void ToolbarCreated(HWND toolbar) = 0;
+        virtual void ToolbarDestroying(HWND toolbar) = 0;
+
+    protected:
+        ~Owner() = default;
+    };
+
+    Win32Toolbar(HWND parent, const Win32ImageList& images, int margin, Owner& owner);
     Win32Toolbar(const Win32Toolbar&) = delete;
     Win32Toolbar& operator=(const Win32Toolbar&) = delete;
     HWND Hwnd() const { return hwnd_; }
@@ -33,13 +43,16 @@ public:
     Rect Bounds() const override;
     int RowsHeight() const override;
     int ButtonHeight() const override;
-    void SetVisible(bool visible) override { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+    void SetVisible(bool visible) override;
 
 private:
     ButtonRecord& At(int index) { return buttons_.at(static_cast<std::size_t>(index - 1)); }
+    void Create(HWND parent, const Rect& bounds);
     void Flush() const;
     HWND hwnd_ = nullptr;
     const Win32ImageList& images_;
+    Owner& owner_;
+    bool visible_ = true;
     std::vector<ButtonRecord> buttons_;
     mutable int flushed_ = 0;  // buttons the control holds
 };
