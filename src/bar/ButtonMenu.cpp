@@ -21,7 +21,10 @@ std::vector<MenuItem> BuildMenuItems(const ItemDictionary& items, bool dropping,
             menu.push_back(item);
             continue;
         }
-        item.Caption = entry.key == "-" ? "- " : displayName(entry.key);
+        // The caption "-" draws a separator line: a file shown as "-" ("-", or "-.lnk" without its extension)
+        // gets "- " and stays an entry that can be chosen.
+        std::string caption = displayName(entry.key);
+        item.Caption = caption == "-" ? "- " : std::move(caption);
         item.Tag = entry.value;
         if (dropping && !isProgram(entry.value)) item.Enabled = false;
         menu.push_back(item);

@@ -89,20 +89,22 @@ void LoadFileDic(ItemDictionary& dictionary, const std::string& folder, const Fi
     const std::string orderFileKey = codec.FoldCase(kOrderFileName);
     const std::string desktopIniKey = codec.FoldCase(kDesktopIniName);
 
-    // Each listed file under its folded name, and whether it is in the dictionary yet: the file system takes
-    // names that differ only in case as one file, so the first of them to come, in the order file or the
-    // listing, is the one that counts.
+    // Each listed file under its folded name, and where it may still go: the file system takes names that
+    // differ only in case as one file, so the first of them to come, in the order file or the listing, is the
+    // one that counts. "desktop.ini" comes only where the order file names it, the order file never.
+    enum Place : char { Anywhere, OrderFileOnly, Taken };
     const std::vector<std::string> listing = fs.ListFiles(folder);
     std::unordered_map<std::string, std::size_t> byFoldedName;
     byFoldedName.reserve(listing.size());
-    std::vector<char> taken(listing.size(), 0);
+    std::vector<Place> place(listing.size(), Anywhere);
     for (std::size_t i = 0; i < listing.size(); ++i) {
         std::string folded = codec.FoldCase(listing[i]);
-        if (folded == orderFileKey || folded == desktopIniKey) {
-            taken[i] = 1;
-        } else if (!byFoldedName.try_emplace(std::move(folded), i).second) {
-            taken[i] = 1;
+        if (folded == orderFileKey) {
+            place[i] = Taken;
+            continue;
         }
+        if (folded == desktopIniKey) place[i] = OrderFileOnly;
+        if (!byFoldedName.try_emplace(std::move(folded), i).second) place[i] = Taken;
     }
 
     const auto lines = ReadOrderFileLines(folder, fs, codec);
@@ -116,14 +118,14 @@ void LoadFileDic(ItemDictionary& dictionary, const std::string& folder, const Fi
             }
             if (!IsPlainFileName(line)) continue;
             const auto found = byFoldedName.find(codec.FoldCase(line));
-            if (found == byFoldedName.end() || taken[found->second]) continue;
-            taken[found->second] = 1;
+            if (found == byFoldedName.end() || place[found->second] == Taken) continue;
+            place[found->second] = Taken;
             dictionary.Add(line, JoinPath(folder, line));
         }
     }
 
     for (std::size_t i = 0; i < listing.size(); ++i) {
-        if (!taken[i]) dictionary.Add(listing[i], JoinPath(folder, listing[i]));
+        if (place[i] == Anywhere) dictionary.Add(listing[i], JoinPath(folder, listing[i]));
     }
 }
 

@@ -237,18 +237,20 @@ TEST_F(DropTargetTest, KeyStateBecomesButtonAndShiftMasks) {
 }
 
 TEST_F(DropTargetTest, EffectIsTheHandlersMaskedByWhatTheSourceAllows) {
+    // The drag shows the move effect; the drop itself tells the source its files were copied, never moved.
     struct Case {
         int handlerEffect;
         DWORD allowed;
         DWORD expected;
+        DWORD dropped;
     };
     const Case cases[] = {
-        {kDropEffectMove, kCopyOrMove, DROPEFFECT_MOVE},
-        {kDropEffectMove, DROPEFFECT_MOVE | DROPEFFECT_LINK, DROPEFFECT_MOVE},
-        {kDropEffectMove, DROPEFFECT_COPY, DROPEFFECT_NONE},
-        {kDropEffectMove, DROPEFFECT_NONE, DROPEFFECT_NONE},
-        {kDropEffectNone, kCopyOrMove, DROPEFFECT_NONE},
-        {kDropEffectNone, DROPEFFECT_COPY, DROPEFFECT_NONE},
+        {kDropEffectMove, kCopyOrMove, DROPEFFECT_MOVE, DROPEFFECT_COPY},
+        {kDropEffectMove, DROPEFFECT_MOVE | DROPEFFECT_LINK, DROPEFFECT_MOVE, DROPEFFECT_NONE},
+        {kDropEffectMove, DROPEFFECT_COPY, DROPEFFECT_NONE, DROPEFFECT_NONE},
+        {kDropEffectMove, DROPEFFECT_NONE, DROPEFFECT_NONE, DROPEFFECT_NONE},
+        {kDropEffectNone, kCopyOrMove, DROPEFFECT_NONE, DROPEFFECT_NONE},
+        {kDropEffectNone, DROPEFFECT_COPY, DROPEFFECT_NONE, DROPEFFECT_NONE},
     };
     MemoryDataObject data = FileList({"C:\\a.txt"});
     for (const Case& c : cases) {
@@ -261,7 +263,7 @@ TEST_F(DropTargetTest, EffectIsTheHandlersMaskedByWhatTheSourceAllows) {
         EXPECT_EQ(effect, c.expected) << "over, handler " << c.handlerEffect << ", allowed " << c.allowed;
         effect = c.allowed;
         ASSERT_EQ(target->Drop(&data, 0, Screen(4, 4), &effect), S_OK);
-        EXPECT_EQ(effect, c.expected) << "drop, handler " << c.handlerEffect << ", allowed " << c.allowed;
+        EXPECT_EQ(effect, c.dropped) << "drop, handler " << c.handlerEffect << ", allowed " << c.allowed;
     }
 }
 
@@ -283,7 +285,7 @@ TEST_F(DropTargetTest, DropHandsOverEveryPathAsUtf8) {
         ASSERT_EQ(target->DragEnter(&data, MK_LBUTTON, Screen(10, 10), &effect), S_OK);
         effect = kCopyOrMove;
         ASSERT_EQ(target->Drop(&data, MK_CONTROL, Screen(21, 12), &effect), S_OK);
-        EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_MOVE));
+        EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
 
         // The handler is asked for the effect at the drop point, then gets the drop.
         EXPECT_EQ(handler.order, "OOD");

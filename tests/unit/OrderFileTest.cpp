@@ -149,17 +149,22 @@ TEST_F(OrderFileTest, EmptyAndMissingFoldersGiveNothing) {
     EXPECT_TRUE(dic.Empty());
 }
 
-TEST_F(OrderFileTest, NeverTakesDesktopIniOrTheOrderFileInAnyCase) {
+TEST_F(OrderFileTest, TheListingNeverAddsDesktopIniOrTheOrderFileInAnyCase) {
     for (const std::string reserved : {"desktop.ini", "DESKTOP.INI", "Desktop.Ini", "dESKTOP.iNI", "TarnDock_Folder.ini",
                                        "tarndock_folder.ini", "TARNDOCK_FOLDER.INI", "tarnDOCK_Folder.Ini"}) {
         fs = FakeFileSystem();
         Files({"a.lnk", "b.lnk"});
-        const std::string bytes = OrderBytes({reserved, "b.lnk", reserved});
         // The listing shows the name in this spelling; a spelling of the order file's name is the order file too.
-        fs.AddFile(std::string(kFolder) + "\\" + reserved, bytes);
-        if (!fs.FileExists(kOrderPath)) fs.AddFile(kOrderPath, bytes);
+        fs.AddFile(std::string(kFolder) + "\\" + reserved, OrderBytes({"b.lnk"}));
+        if (!fs.FileExists(kOrderPath)) fs.AddFile(kOrderPath, OrderBytes({"b.lnk"}));
         EXPECT_EQ(Keys(Load()), (Lines{"b.lnk", "a.lnk"})) << reserved;
     }
+}
+
+TEST_F(OrderFileTest, DesktopIniComesWhereTheOrderFileNamesItAndTheOrderFileNever) {
+    Files({"a.lnk", "Desktop.ini"});
+    fs.AddFile(kOrderPath, OrderBytes({"desktop.ini", "TarnDock_Folder.ini", "a.lnk", "DESKTOP.INI"}));
+    EXPECT_EQ(Keys(Load()), (Lines{"desktop.ini", "a.lnk"}));
 }
 
 TEST_F(OrderFileTest, TakesHiddenAndOddlyNamedFilesOfAnyOtherName) {

@@ -24,6 +24,7 @@ struct UsedBar : BarRig {
         fs.AddFile(In("Games\\chess.exe"));
         fs.AddFile(In("Games\\rules.txt"));
         fs.AddFile(In("Games\\-"));
+        fs.AddFile(In("Games\\-.lnk"));
         fs.AddFile(In("Games\\TarnDock_Folder.ini"), "h\r\n[FileNames]\r\n<>\r\nchess.exe\r\nrules.txt\r\n-\r\n");
         fs.AddFolder(In("Tools"));
         Load();
@@ -103,7 +104,8 @@ TEST(UsingTheBar, AMenusEntriesCaptionsAndAnchor) {
     const auto& shown = rig.popup.shown[0];
     std::vector<std::string> captions;
     for (const MenuEntry& e : shown.entries) captions.push_back(e.caption);
-    EXPECT_EQ(captions, (std::vector<std::string>{"-", "chess.exe", "rules.txt", "- "}));
+    // Files shown as "-" do not turn into separator lines: "-", and "-.lnk" without its extension.
+    EXPECT_EQ(captions, (std::vector<std::string>{"-", "chess.exe", "rules.txt", "- ", "- "}));
     for (const MenuEntry& e : shown.entries) EXPECT_TRUE(e.enabled);
     EXPECT_EQ(rig.menu->mnuItem[1].Tag, In("Games\\chess.exe"));
     // Centred under the button, at its lower edge, in the bar's pixels.

@@ -147,7 +147,9 @@ public:
             const DWORD said = Report(keyState, pt, DragState::Over, allowed);
             if (handler_ == nullptr) return S_OK;
             handler_->OLEDragDrop(files, buttons_, shift_, point_);
-            if (!files.empty()) *effect = said;
+            // The drag shows the move effect, but the bar only reads the paths: a source told that its files
+            // were moved would delete them.
+            if (!files.empty() && said != DROPEFFECT_NONE) *effect = DROPEFFECT_COPY & allowed;
             return S_OK;
         } catch (...) {
             *effect = DROPEFFECT_NONE;

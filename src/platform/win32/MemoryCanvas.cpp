@@ -41,17 +41,19 @@ MemoryCanvas::~MemoryCanvas() {
 }
 
 void MemoryCanvas::Resize(Size size) {
-    size_ = {size.cx > 0 ? size.cx : 1, size.cy > 0 ? size.cy : 1};
+    const Size wanted{size.cx > 0 ? size.cx : 1, size.cy > 0 ? size.cy : 1};
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size_.cx;
-    info.bmiHeader.biHeight = -size_.cy;
+    info.bmiHeader.biWidth = wanted.cx;
+    info.bmiHeader.biHeight = -wanted.cy;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     unique_hbitmap bitmap(CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    // Without memory for the new size the old picture and its size stay, so no pixel lies outside it.
     if (!bitmap) return;
+    size_ = wanted;
     const HGDIOBJ previous = SelectObject(dc_.get(), bitmap.get());
     if (originalBitmap_ == nullptr) originalBitmap_ = previous;
     bitmap_ = std::move(bitmap);

@@ -164,7 +164,9 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view 
     UniqueKernelHandle file = CreateTemporaryBeside(target, tempPath);
     if (!file) return false;
     TemporaryFile temp(tempPath);
-    if (!WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get()) || !file.close()) return false;
+    const bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+    // Closed before a failed temporary file is deleted: an open file cannot be, and would stay behind.
+    if (!file.close() || !written) return false;
     if (!MoveIntoPlace(temp.Path(), target)) return false;
     temp.Keep();
     return true;

@@ -9,6 +9,8 @@ namespace tarn::win32 {
 std::optional<std::string> Win32TextCodec::ToCodePage(std::string_view utf8) const {
     const std::wstring wide = Widen(utf8);
     if (wide.empty()) return std::string();
+    // The UTF-8 code page holds every text, and its conversion takes no flags and no lossy flag.
+    if (GetACP() == CP_UTF8) return Narrow(wide);
     BOOL lossy = FALSE;
     const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
                                          nullptr, 0, nullptr, &lossy);

@@ -35,7 +35,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // Not inheritable (no security attributes), so the programs the bar starts do not keep it.
     const std::wstring mutexName = win32::Widen(InstanceMutexName(codec.FoldCase(programPath)));
     const win32::UniqueKernelHandle instance(CreateMutexW(nullptr, FALSE, mutexName.c_str()));
-    const bool previousInstance = GetLastError() == ERROR_ALREADY_EXISTS;
+    // A bar running elevated holds a mutex that this one may not open: that is a running bar too.
+    const DWORD error = GetLastError();
+    const bool previousInstance = error == ERROR_ALREADY_EXISTS || (!instance && error == ERROR_ACCESS_DENIED);
     win32::Win32MessageBox messageBox;
     if (!EntryMayShowBar(previousInstance, programPath, messageBox)) return 0;
 
