@@ -42,9 +42,11 @@ bool ReadBool(const IniFile& ini, std::string_view key, bool defaultValue) {
     return ReadInt(ini, key, defaultValue ? -1 : 0) != 0;
 }
 
+// Seven significant digits, all a 32-bit float holds: a stored 0.251 s times 1000 is 250.99998 in full, which
+// would be read back as 250.
 std::string FormatFloat(float value) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
     return std::string(buffer, result.ptr);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "app/SettingsFile.h"
@@ -112,6 +113,16 @@ TEST_F(SettingsFileTest, DelayIsStoredInMillisecondsAndWrittenBackTheSame) {
     settings.Delay = 0.0125f;
     ASSERT_TRUE(Write());
     EXPECT_NE(Stored().find("\r\nDelay=12.5\r\n"), std::string::npos) << Stored();
+
+    // Every whole number of milliseconds comes back as it was, also where the float is not exact (251) and
+    // where the shortest form would be an exponent (200000).
+    for (const int ms : {0, 1, 200, 251, 1004, 2047, 3000, 200000}) {
+        ReadFresh("[Settings]\r\nDelay=" + std::to_string(ms) + "\r\n");
+        ASSERT_TRUE(Write());
+        ReadFresh(Stored());
+        EXPECT_EQ(std::nearbyint(settings.Delay * 1000.0f), ms) << Stored();
+        EXPECT_NE(Stored().find("\r\nDelay=" + std::to_string(ms) + "\r\n"), std::string::npos) << Stored();
+    }
 }
 
 TEST_F(SettingsFileTest, BooleansAreAnyNonZeroIntegerAndAreWrittenAsMinusOneOrZero) {
