@@ -115,7 +115,7 @@ TEST(FillToolbar, OnlySeparatorsGiveSeparatorButtonsAndNoInformationButton) {
     EXPECT_EQ(rig.Images(), (std::vector<std::string>{"sep", "sep"}));
 }
 
-TEST(FillToolbar, ResolvesEachShortcutOncePerBuild) {
+TEST(FillToolbar, ResolvesEachShortcutOncePerBuildAndAfreshInTheNext) {
     FilledBar rig;
     for (int i = 0; i < 20; ++i) {
         rig.fs.AddFile(In("f" + std::to_string(i) + ".lnk"));
@@ -123,8 +123,12 @@ TEST(FillToolbar, ResolvesEachShortcutOncePerBuild) {
     }
     rig.fs.AddFile(std::string(BarRig::kSettingsFile),
                    "[Settings]\r\nFolderPath=" + std::string(kFolder) + "\r\nFileGrouping=1\r\n");
-    rig.Load();
+    frmTarnDock& bar = rig.Load();
     EXPECT_EQ(rig.shell.linkQueries, 20);
+    // A shortcut changed between two builds is seen by the next one.
+    rig.shell.links[In("f1.lnk")] = "C:\\t0.txt";
+    bar.FillToolbar();
+    EXPECT_EQ(rig.shell.linkQueries, 40);
 }
 
 TEST(FillToolbar, DisplayNamesFollowShortcutLnk) {

@@ -120,23 +120,5 @@ TEST_F(GroupingTest, LinkTargetCacheGivesTargetOrPathAndAsksTheShellOncePerPath)
     EXPECT_EQ(shell.linkQueries, 2);
 }
 
-TEST_F(GroupingTest, ResolvesEachShortcutOncePerBuildAndAfreshInTheNext) {
-    std::vector<Entry> entries;
-    for (int i = 0; i < 50; ++i) {
-        const std::string path = "C:\\B\\f" + std::to_string(i) + ".lnk";
-        shell.links[path] = "C:\\T\\f" + std::to_string(i) + ".ext" + std::to_string(i % 7);
-        entries.push_back({path, "I1"});
-    }
-    Build(kByType, entries);
-    EXPECT_EQ(shell.linkQueries, 50);
-    EXPECT_EQ(toolbar.Count(), 7);
-
-    // A shortcut changed between two builds is seen by the next one.
-    shell.links["C:\\B\\f1.lnk"] = "C:\\T\\f1.ext0";
-    const std::vector<int> joined = Build(kByType, entries);
-    EXPECT_EQ(shell.linkQueries, 100);
-    EXPECT_EQ(joined[1], 1);
-}
-
 }  // namespace
 }  // namespace tarn

@@ -52,10 +52,5 @@ TEST(Text, PathParts) {
     EXPECT_EQ(TrimBlanks("   "), "");
 }
 
-TEST(Text, FoldCaseOfTheFakeCodePage) {
-    EXPECT_EQ(codec.FoldCase("Desktop.INI"), codec.FoldCase("desktop.ini"));
-    EXPECT_EQ(codec.FoldCase("\xC3\xA9"), "\xC3\x89");
-}
-
 }  // namespace
 }  // namespace tarn

@@ -121,13 +121,27 @@ TEST(Transparency, LeavingTurnsItSeeThroughAfterTheDelayUnlessAPopupIsOpen) {
     EXPECT_EQ(held, (std::vector<bool>{true, true, true, false}));
 }
 
-TEST(Transparency, TheMonotonicClockKeepsWorkingWhereTheTimeOfDayWouldWrapAtMidnight) {
-    // 86,400 s after start the monotonic clock simply goes on; a leave time just before stays in the past.
-    Env env;
-    env.now = 86'399'900;
-    std::vector<Step> steps{{{500, 320}}};
-    steps.insert(steps.end(), 6, Step{{500, 360}});
-    EXPECT_FALSE(RunTicks(steps, kDefault, kBar, env, true).back());
+TEST(Transparency, EachScreenEdgeIsItsOutermostPixelRowOrColumn) {
+    struct Case {
+        Rect bar;
+        Point edge;
+        Point inside;  // one pixel off the edge
+    };
+    const Case cases[] = {
+        {kTopBar, {500, 0}, {500, 1}},
+        {{400, 720, 776, 768}, {500, 767}, {500, 766}},
+        {{0, 300, 376, 348}, {0, 320}, {1, 320}},
+        {{648, 300, 1024, 348}, {1023, 320}, {1022, 320}},
+    };
+    for (const Case& c : cases) {
+        const Point start{(c.bar.left + c.bar.right) / 2, (c.bar.top + c.bar.bottom) / 2};
+        Env env;
+        const auto onEdge = RunTicks({{start}, {c.edge}, {c.edge}, {c.edge}}, {5.0f, true, false}, c.bar, env);
+        EXPECT_EQ(onEdge, (std::vector<bool>{false, false, false, true})) << c.edge.x << "," << c.edge.y;
+        Env env2;
+        const auto offEdge = RunTicks({{start}, {c.inside}, {c.inside}, {c.inside}}, {5.0f, true, false}, c.bar, env2);
+        EXPECT_EQ(offEdge, (std::vector<bool>{false, false, false, false})) << c.inside.x << "," << c.inside.y;
+    }
 }
 
 TEST(Transparency, EdgesAreThoseOfTheMonitorTheBarLiesOn) {

@@ -4,6 +4,7 @@
 #include "bar/ContextMenu.h"
 #include "bar/LaunchParameters.h"
 #include "fakes/BarRig.h"
+#include "model/OrderFile.h"
 
 namespace tarn {
 namespace {
@@ -210,6 +211,7 @@ TEST(UsingTheBar, DroppingOnAProgramStartsItOnceWithEveryPathQuotedAndShortcutsR
 
 TEST(UsingTheBar, DroppingOnAMenuButtonOffersOnlyItsPrograms) {
     UsedBar rig;
+    rig.shell.links[In("Games\\-.lnk")] = "C:\\Games\\solitaire.exe";
     rig.popup.choices = {1};
     rig.bar->OLEDragDrop({"C:\\x.txt"}, 1, 0, rig.At(UsedBar::kGames));
     const auto& entries = rig.popup.shown[0].entries;
@@ -217,6 +219,7 @@ TEST(UsingTheBar, DroppingOnAMenuButtonOffersOnlyItsPrograms) {
     EXPECT_TRUE(entries[1].enabled);   // chess.exe
     EXPECT_FALSE(entries[2].enabled);  // rules.txt
     EXPECT_FALSE(entries[3].enabled);  // "-"
+    EXPECT_TRUE(entries[4].enabled);   // "-.lnk", a shortcut to a program
     EXPECT_EQ(rig.shell.opened, (std::vector<fakes::FakeShell::Launch>{{In("Games\\chess.exe"), "\"C:\\x.txt\""}}));
     // Dismissed: nothing starts, and the next click has no parameters.
     rig.bar->OLEDragDrop({"C:\\x.txt"}, 1, 0, rig.At(UsedBar::kGames));
@@ -287,6 +290,41 @@ TEST(UsingTheBar, KeysAndCommands) {
     bar.Form_KeyDown(115, 4);  // Alt+F4 ends through QuitProgram, storing the settings
     EXPECT_EQ(rig.host.ends, 1);
     EXPECT_FALSE(rig.SettingsText().empty());
+}
+
+TEST(UsingTheBar, StoringWritesTheOrderFilesOfTheButtonFolderAndOfEachSubFolder) {
+    UsedBar rig;
+    const std::string gamesOrder = *rig.fs.Bytes(In("Games\\TarnDock_Folder.ini"));
+    // A folder that cannot be written is skipped without a message; the next one is still written.
+    rig.fs.SetReadOnly(In("Games"));
+    rig.bar->StoreSettings();
+    EXPECT_EQ(rig.fs.Bytes(In("TarnDock_Folder.ini")), FormatOrderFile({"edit.exe", "notes.txt", "<>"}, rig.codec));
+    EXPECT_EQ(rig.fs.Bytes(In("Games\\TarnDock_Folder.ini")), gamesOrder);
+    EXPECT_EQ(rig.fs.Bytes(In("Tools\\TarnDock_Folder.ini")), FormatOrderFile({}, rig.codec));
+
+    UsedBar writable;
+    writable.bar->StoreSettings();
+    EXPECT_EQ(writable.fs.Bytes(In("Games\\TarnDock_Folder.ini")),
+              FormatOrderFile({"<>", "chess.exe", "rules.txt", "-", "-.lnk"}, writable.codec));
+}
+
+TEST(UsingTheBar, AButtonsEdgesBelongToItAndXIsTakenOnePixelToTheRight) {
+    UsedBar rig;
+    const Rect edit = rig.toolbar.ButtonRect(UsedBar::kEdit);
+    const Rect notes = rig.toolbar.ButtonRect(UsedBar::kNotes);
+    ASSERT_EQ(edit.right, notes.left);
+    struct Case {
+        Point point;
+        int button;
+    };
+    const Case cases[] = {
+        {{edit.left - 2, edit.top}, -1},
+        {{edit.left - 1, edit.top}, UsedBar::kEdit},
+        {{edit.right - 1, edit.bottom}, UsedBar::kEdit},  // x + 1 on the edge both share: the first one
+        {{edit.right, edit.top}, UsedBar::kNotes},
+        {{edit.left, edit.bottom + 1}, -1},
+    };
+    for (const Case& c : cases) EXPECT_EQ(rig.bar->ButtonAtPoint(c.point.x, c.point.y), c.button) << c.point.x;
 }
 
 TEST(UsingTheBar, ChoosingEndOnTheContextMenuQuits) {
