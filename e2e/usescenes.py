@@ -167,17 +167,18 @@ def start_helper(s: Session, name: str, *args: str, ready: str, attempts: int = 
     """Starts a helper program, which the session ends at its teardown if it is still running, and waits for
     the first line of its output to begin with ready.
 
-    A helper that ends without a word never ran its own code (Wine could not start the process): its log
-    goes to the session log and it is started again, up to attempts times."""
+    A helper that could not set itself up (it ends without a word, or with a line "error ..."), which has
+    nothing to do with the program under test, is logged with its errors and started again, up to attempts
+    times."""
     for attempt in range(1, attempts + 1):
         program = s.start_program([str(helpers_dir(s) / name), *args], name, pipe_stdout=True)
         line = program.popen.stdout.readline().strip()
-        if line:
+        if line and not line.startswith("error"):
             check(line.startswith(ready), f"{program.label} did not come up: {line!r}")
             return program
         rc = program.popen.wait(10)
-        s.log(f"{program.label} ended with {rc} before it said a word (attempt {attempt} of {attempts}); "
-              f"its errors: {program.log_path.read_text(errors='replace').strip()!r}")
+        s.log(f"{program.label} ended with {rc} before it was up, saying {line!r} (attempt {attempt} of "
+              f"{attempts}); its errors: {program.log_path.read_text(errors='replace').strip()!r}")
     raise tarnlib.ScenarioFailure(f"{name} did not come up in {attempts} attempts")
 
 
