@@ -19,13 +19,13 @@ def make_demo_folder(s: tarnlib.Session) -> Path:
     drive_c = s.prefix / "drive_c"
     folder = drive_c / DEMO_FOLDER
     (folder / "Tools").mkdir(parents=True)
-    (folder / "Read me.txt").write_bytes(tarnlib.encode_text_file(
+    (folder / "Read me.txt").write_bytes(tarnlib.text_file(
         ["Every file in this folder is a button of the bar.", "Sub folders become menu buttons."]))
-    (folder / "Shopping list.txt").write_bytes(tarnlib.encode_text_file(["Bread", "Milk", "Apples"]))
+    (folder / "Shopping list.txt").write_bytes(tarnlib.text_file(["Bread", "Milk", "Apples"]))
     windows = drive_c / "windows"
     shutil.copy(windows / "notepad.exe", folder / "Notepad.exe")
     shutil.copy(windows / "system32" / "winver.exe", folder / "Tools" / "Winver.exe")
-    (folder / "Tools" / "Notes.txt").write_bytes(tarnlib.encode_text_file(["A file in a menu."]))
+    (folder / "Tools" / "Notes.txt").write_bytes(tarnlib.text_file(["A file in a menu."]))
     return folder
 
 
@@ -44,10 +44,10 @@ def main() -> int:
         s.write_settings([("FolderPath", s.windows_path(folder)), ("Left", 2400), ("Top", 0),
                           ("Width", 9000), ("Height", 720)])
         program = s.start()
-        bar = s.wait_stable_window(s.wait_window(what="the bar window"), settle=1.5)
+        bar = s.wait_window("the bar window", settle=1.5)
         shot = s.screenshot("bar")
         print(f"The bar is at {bar.rect} on display {s.display}.")
-        print(f"Screenshot: {shot.path}")
+        print(f"Screenshot: {s.artifacts / shot.name}")
         if not args.shot_only:
             print("The bar is running; press Ctrl+C to stop it.", flush=True)
             try:
@@ -56,7 +56,7 @@ def main() -> int:
             except KeyboardInterrupt:
                 print()
         if program.running():
-            s.close_program(program)
+            s.close(program)
     return 0
 
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds both trees and runs every test: unit tests natively (sanitizers on), adapter tests and the
-# end-to-end scenarios under Wine. Ends with one line "TOTAL: N passed, M failed".
+# end-to-end journeys under Wine. Ends with one line "TOTAL: N passed, M failed".
 # TARN_NATIVE_BUILD and TARN_WIN_BUILD choose other build folders (defaults build/native, build/win).
 set -uo pipefail
 
@@ -51,7 +51,7 @@ echo "native done after $((SECONDS - started)) s"
 echo "== Windows build ($win)"
 if tarn_build_win "$win"; then
     echo "== Windows tests (Wine)"
-    # Wine's user interface parts want a display even where a test shows nothing; the scenarios
+    # Wine's user interface parts want a display even where a test shows nothing; the journeys
     # start displays of their own.
     if tarn_start_xvfb; then
         trap tarn_stop_xvfb EXIT
