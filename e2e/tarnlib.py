@@ -4,7 +4,7 @@
 # drives pointer and keys, reads the screen, keeps numbered screenshots, and ends exactly what it started.
 # A Bar is the program's bar window as the screen shows it.
 
-# Only the standard library and the tools Xvfb, xdotool, xsetroot, ImageMagick's import and wine64.
+# Only the standard library and the tools Xvfb, xdotool, xsetroot, ImageMagick (import, convert) and wine64.
 from __future__ import annotations
 
 import argparse
@@ -57,7 +57,8 @@ def wait_until(probe, timeout: float, what: str, interval: float = 0.1):
 
 def run(args, env=None, timeout=30.0, ok=True, binary=False) -> subprocess.CompletedProcess:
     result = subprocess.run([str(a) for a in args], env=env, capture_output=True, text=not binary, timeout=timeout)
-    check(not ok or result.returncode == 0, f"{' '.join(map(str, args))} failed ({result.returncode}): {result.stderr!r}")
+    check(not ok or result.returncode == 0,
+          f"{' '.join(map(str, args))} failed ({result.returncode}): {result.stderr!r}")
     return result
 
 
@@ -200,7 +201,8 @@ class Settings:
 def _wine_env(prefix: Path, tmp: Path, display) -> dict:
     # Wine keeps its server socket in a folder below TMPDIR: one of the session's own.
     env = {k: v for k, v in os.environ.items() if k not in ("WINEDLLOVERRIDES", "DISPLAY")}
-    return dict(env, WINEPREFIX=str(prefix), WINEDEBUG="-all", TMPDIR=str(tmp), **({"DISPLAY": display} if display else {}))
+    return dict(env, WINEPREFIX=str(prefix), WINEDEBUG="-all", TMPDIR=str(tmp),
+                **({"DISPLAY": display} if display else {}))
 
 
 def _template_prefix(build: Path, log) -> Path:
@@ -315,8 +317,7 @@ class Session(contextlib.AbstractContextManager):
 
     def write_settings(self, pairs=(), **more) -> Path:
         self.settings_path.parent.mkdir(parents=True, exist_ok=True)
-        pairs = [*pairs, *more.items()]
-        self.settings_path.write_bytes(text_file(["[Settings]"] + [f"{k}={v}" for k, v in pairs]))
+        self.settings_path.write_bytes(text_file(["[Settings]", *(f"{k}={v}" for k, v in [*pairs, *more.items()])]))
         return self.settings_path
 
     def read_settings(self) -> Settings:
@@ -387,7 +388,7 @@ class Session(contextlib.AbstractContextManager):
                 values = [dict(kv.split("=", 1) for kv in lines[6 * i:6 * i + 6]) for i in range(n)]
                 return [Window(int(v["WINDOW"]), title, Rect(*(int(v[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))))
                         for v, title in zip(values, lines[6 * n:])]
-        return []
+        raise Failure(f"the windows of {exe or self.exe.name} kept changing while they were listed")
 
     def window(self, window_id: int, exe: str = "") -> Window | None:
         return next((w for w in self.windows(exe, visible=False) if w.id == window_id), None)
@@ -551,7 +552,8 @@ class Bar:
     def icons(self, shot: Region) -> list[Rect]:
         """The pictures on the solid bar's button row, left to right: each button's icon, and a menu button's
         arrow as a picture of its own; columns apart by 3 or more belong to different pictures."""
-        return [Rect(a, self.band.y, b - a + 1, BAND) for a, b in runs(shot.sub(self.band), lambda c: c != self.face, 2)]
+        pictures = runs(shot.sub(self.band), lambda c: c != self.face, 2)
+        return [Rect(a, self.band.y, b - a + 1, BAND) for a, b in pictures]
 
     def hot_button(self, before: Region, after: Region) -> Rect:
         """The button that hovering lit: where the button row differs between two screenshots."""

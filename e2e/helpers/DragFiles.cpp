@@ -21,12 +21,10 @@
 #include <memory>
 #include <string>
 #include <type_traits>
-#include <vector>
 
 namespace {
 
 constexpr int kSize = 40;
-constexpr UINT_PTR kTimer = 1;
 constexpr UINT kTimeoutMs = 20000;
 
 int Say(int code, const std::string& line) {
@@ -35,84 +33,25 @@ int Say(int code, const std::string& line) {
     return code;
 }
 
-// The data object and the drop source in one, living in wmain's frame until after OleUninitialize, so that
-// the reference count never frees it.
-class Drag final : public IDataObject, public IDropSource {
+// Lives in wmain's frame until after OleUninitialize, so that the reference count never frees it.
+class DropSource final : public IDropSource {
 public:
-    explicit Drag(const std::vector<std::wstring>& paths) : deadline_(GetTickCount64() + kTimeoutMs) {
-        // The shell's file-list format: a DROPFILES header, then each UTF-16 path with its NUL, then one more NUL.
-        std::wstring names;
-        for (const std::wstring& path : paths) names += path + L'\0';
-        names += L'\0';
-        DROPFILES header{};
-        header.pFiles = sizeof header;
-        header.fWide = TRUE;
-        bytes_.resize(sizeof header + names.size() * sizeof(wchar_t));
-        std::memcpy(bytes_.data(), &header, sizeof header);
-        std::memcpy(bytes_.data() + sizeof header, names.data(), names.size() * sizeof(wchar_t));
-    }
-
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
         if (object == nullptr) return E_POINTER;
-        *object = nullptr;
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject)) *object = static_cast<IDataObject*>(this);
-        if (IsEqualIID(riid, IID_IDropSource)) *object = static_cast<IDropSource*>(this);
-        return *object != nullptr ? S_OK : E_NOINTERFACE;
+        const bool known = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropSource);
+        *object = known ? this : nullptr;
+        return known ? S_OK : E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
-
-    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
-        if (medium == nullptr) return E_POINTER;
-        if (QueryGetData(format) != S_OK) return DV_E_FORMATETC;
-        // The receiver frees the medium: each call hands out a copy of its own.
-        const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes_.size());
-        if (memory == nullptr) return E_OUTOFMEMORY;
-        std::memcpy(GlobalLock(memory), bytes_.data(), bytes_.size());
-        GlobalUnlock(memory);
-        *medium = {};
-        medium->tymed = TYMED_HGLOBAL;
-        medium->hGlobal = memory;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
-        if (format == nullptr) return E_INVALIDARG;
-        if (format->cfFormat != CF_HDROP || (format->tymed & TYMED_HGLOBAL) == 0) return DV_E_FORMATETC;
-        return format->dwAspect == DVASPECT_CONTENT ? S_OK : DV_E_DVASPECT;
-    }
-    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
-        if (out != nullptr) out->ptd = nullptr;
-        return DATA_S_SAMEFORMATETC;
-    }
-    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** formats) override {
-        if (formats == nullptr) return E_POINTER;
-        *formats = nullptr;
-        FORMATETC format{CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        return direction == DATADIR_GET ? SHCreateStdEnumFmtEtc(1, &format, formats) : E_NOTIMPL;
-    }
-    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
-    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
-    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
-
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escapePressed, DWORD keyState) override {
-        if (escapePressed || GetTickCount64() >= deadline_) return DRAGDROP_S_CANCEL;
+        if (escapePressed || GetTickCount64() >= deadline) return DRAGDROP_S_CANCEL;
         return (keyState & MK_LBUTTON) ? S_OK : DRAGDROP_S_DROP;
     }
     HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
 
-    // The press that starts the drag is still down: DoDragDrop follows it until it is released.
-    int Run() {
-        DWORD effect = DROPEFFECT_NONE;
-        const HRESULT result = DoDragDrop(this, this, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
-        if (result == DRAGDROP_S_DROP && effect != DROPEFFECT_NONE) return Say(0, "effect " + std::to_string(effect));
-        return GetTickCount64() >= deadline_ ? Say(2, "timeout") : Say(1, "refused");
-    }
-
-private:
-    std::vector<char> bytes_;
-    ULONGLONG deadline_;
+    IDataObject* data = nullptr;
+    ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
 };
 
 LRESULT CALLBACK SquareProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -120,16 +59,44 @@ LRESULT CALLBACK SquareProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         SetWindowLongPtrW(hwnd, GWLP_USERDATA,
                           reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
     }
-    auto* drag = reinterpret_cast<Drag*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if ((message == WM_LBUTTONDOWN || message == WM_TIMER) && drag != nullptr) {
+    auto* source = reinterpret_cast<DropSource*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if ((message == WM_LBUTTONDOWN || message == WM_TIMER) && source != nullptr) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);  // one drag, one outcome
-        PostQuitMessage(message == WM_TIMER ? Say(2, "timeout") : drag->Run());
+        if (message == WM_TIMER) {
+            PostQuitMessage(Say(2, "timeout"));
+            return 0;
+        }
+        // The press that starts the drag is still down: DoDragDrop follows it until it is released.
+        DWORD effect = DROPEFFECT_NONE;
+        const HRESULT result = DoDragDrop(source->data, source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
+        if (result == DRAGDROP_S_DROP && effect != DROPEFFECT_NONE) {
+            PostQuitMessage(Say(0, "effect " + std::to_string(effect)));
+        } else {
+            PostQuitMessage(GetTickCount64() >= source->deadline ? Say(2, "timeout") : Say(1, "refused"));
+        }
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-int Show(int x, int y, Drag& drag) {
+// The shell's file-list format: a DROPFILES header, then each UTF-16 path with its NUL, then one more NUL.
+HGLOBAL FileList(int count, wchar_t** paths) {
+    std::wstring names;
+    for (int i = 0; i < count; ++i) names += std::wstring(paths[i]) + L'\0';
+    names += L'\0';
+    DROPFILES header{};
+    header.pFiles = sizeof header;
+    header.fWide = TRUE;
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof header + names.size() * sizeof(wchar_t));
+    if (memory == nullptr) return nullptr;
+    auto* bytes = static_cast<char*>(GlobalLock(memory));
+    std::memcpy(bytes, &header, sizeof header);
+    std::memcpy(bytes + sizeof header, names.data(), names.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    return memory;
+}
+
+int Run(int x, int y, int count, wchar_t** paths, DropSource& source) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = &SquareProc;
@@ -139,12 +106,25 @@ int Show(int x, int y, Drag& drag) {
     if (RegisterClassExW(&wc) == 0) return Say(4, "error RegisterClassExW " + std::to_string(GetLastError()));
     const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&DestroyWindow)> window(
         CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, L"DragFiles", WS_POPUP, x, y, kSize, kSize,
-                        nullptr, nullptr, wc.hInstance, &drag),
+                        nullptr, nullptr, wc.hInstance, &source),
         &DestroyWindow);
     if (!window) return Say(4, "error CreateWindowExW " + std::to_string(GetLastError()));
+    // The list goes on the clipboard of the journey's own display, which OLE hands out as a data object.
+    const HGLOBAL list = FileList(count, paths);
+    if (list == nullptr || !OpenClipboard(window.get())) {
+        return Say(4, "error OpenClipboard " + std::to_string(GetLastError()));
+    }
+    EmptyClipboard();
+    const bool set = SetClipboardData(CF_HDROP, list) != nullptr;
+    CloseClipboard();
+    if (!set) return Say(4, "error SetClipboardData " + std::to_string(GetLastError()));
+    if (const HRESULT hr = OleGetClipboard(&source.data); FAILED(hr)) {
+        return Say(4, "error OleGetClipboard " + std::to_string(static_cast<unsigned long>(hr)));
+    }
+    const std::unique_ptr<IDataObject, void (*)(IDataObject*)> data(source.data, [](IDataObject* d) { d->Release(); });
     ShowWindow(window.get(), SW_SHOWNOACTIVATE);
     UpdateWindow(window.get());
-    SetTimer(window.get(), kTimer, kTimeoutMs, nullptr);
+    SetTimer(window.get(), 1, kTimeoutMs, nullptr);
     Say(0, "ready");
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
@@ -159,11 +139,11 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 4 || std::swscanf(argv[1], L"%d", &x) != 1 || std::swscanf(argv[2], L"%d", &y) != 1) {
         return Say(3, "usage: DragFiles.exe X Y PATH...");
     }
-    Drag drag(std::vector<std::wstring>(argv + 3, argv + argc));
+    DropSource source;
     if (const HRESULT hr = OleInitialize(nullptr); FAILED(hr)) {
         return Say(4, "error OleInitialize " + std::to_string(static_cast<unsigned long>(hr)));
     }
-    const int result = Show(x, y, drag);
+    const int result = Run(x, y, argc - 3, argv + 3, source);
     OleUninitialize();
     return result;
 }
