@@ -104,7 +104,7 @@ def journey(s: tarnlib.Session) -> None:
                 "program and arguments started by the menu entry")
 
     # Dropped paths are passed each in quotation marks, one blank apart: blanks stay inside an argument, a folder's
-    # final backslash stays; also on the toolbar that Refresh builds anew.
+    # final backslash stays; also on the toolbar that Refresh builds anew. The probe records the whole command line.
     drop = s.prefix / "drive_c" / "Drop Files"
     (drop / "Sub Folder").mkdir(parents=True)
     for name in ("my notes.txt", "plain.txt"):
@@ -113,7 +113,6 @@ def journey(s: tarnlib.Session) -> None:
     folder += "\\"
     drag_onto(s, bar, icons[1].centre, [notes], "drag-path-with-blanks")
     runs = tarnlib.wait_until(lambda: tarnlib.probe_runs(s.buttons), 15, "the probe to start from the drop")
-    check_equal([runs[0][1].lower()] + runs[0][2:], [probe, notes], "program and arguments of the first drop")
     check_equal(runs[0][0].lower(), f'"{probe}" "{notes}"'.lower(), "command line of the first drop")
     (s.buttons / "Zzz.txt").write_text("added")
     bar.make_solid()
@@ -125,7 +124,6 @@ def journey(s: tarnlib.Session) -> None:
     bar.leave()  # as a user who fetches more files
     drag_onto(s, bar, icons[1].centre, [folder, plain], "drag-folder-and-file")
     runs = tarnlib.wait_until(lambda: tarnlib.probe_runs(s.buttons)[1:], 15, "the probe to start from the second drop")
-    check_equal(runs[0][2:], [folder, plain], "arguments of the second drop")
     # The folder's backslash is doubled before its closing quotation mark, as the argument parser wants.
     check_equal(runs[0][0].lower(), f'"{probe}" "{folder}\\" "{plain}"'.lower(), "command line of the second drop")
 
