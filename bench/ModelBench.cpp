@@ -89,7 +89,7 @@ int Build(Folder& folder, int fileGrouping, IconCache& icons, fakes::FakeToolbar
         ButtonRecord button;
         if (entry.IsSeparator()) {
             button.image = "sep";
-            button.description = "SEP";
+            button.kind = ButtonKind::Separator;
             button.enabled = false;
             finder.ButtonAdded(toolbar.Add(button), button);
             continue;
@@ -99,7 +99,7 @@ int Build(Folder& folder, int fileGrouping, IconCache& icons, fakes::FakeToolbar
         if (group == -1) {
             button.image = iconKey;
             button.tag = entry.value;
-            if (folder.shell.IsExecutable(links.Target(entry.value))) button.description = "EXEC";
+            if (folder.shell.IsExecutable(links.Target(entry.value))) button.kind = ButtonKind::Program;
             finder.ButtonAdded(toolbar.Add(button), button);
             continue;
         }
@@ -159,7 +159,7 @@ void BM_FakesAlone(benchmark::State& state) {
             ButtonRecord button;
             button.image = key;
             button.tag = entry.value;
-            if (folder.shell.IsExecutable(folder.shell.GetLinkTarget(entry.value))) button.description = "EXEC";
+            if (folder.shell.IsExecutable(folder.shell.GetLinkTarget(entry.value))) button.kind = ButtonKind::Program;
             toolbar.Add(button);
         }
         benchmark::DoNotOptimize(toolbar.Count());

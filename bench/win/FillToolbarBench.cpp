@@ -14,8 +14,8 @@
 
 #include "bar/ProgramHost.h"
 #include "bar/frmTarnDock.h"
-#include "platform/win32/BarWindow.h"
-#include "platform/win32/MenuHostWindow.h"
+#include "bar/win32/BarWindow.h"
+#include "bar/win32/ToolTipWindow.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Services.h"
@@ -69,14 +69,11 @@ int wmain(int argc, wchar_t** argv) {
     win32::Win32Clock clock;
     win32::Win32Screen screen;
     win32::Win32MessageBox messageBox;
-    win32::BarWindow window(screen, nullptr);
     BenchHost host;
-    frmTarnDock bar({fs, codec, shell, clock, screen, messageBox},
-                    {window, window.FormImage(), window.ToolbarControl(), window.Icons(), window.PicBox(),
-                     window.PicHint(), window.PicHint().Image(), window.MouseTimer(), window.Popup()},
-                    host);
-    window.Attach(&bar, &host);
-    bar.settings.FolderPath = win32::Narrow(folder);
+    win32::ToolTipWindow tip(screen);
+    win32::BarWindow window({fs, codec, shell, clock, screen, messageBox}, screen, host, tip.Form(), nullptr);
+    frmTarnDock& bar = window.Form();
+    bar.CurrentSettings().FolderPath = win32::Narrow(folder);
 
     // The floor: the two shell queries of every file, with the shell's caches as warm as FillToolbar finds them.
     auto floor = Steady::duration::max();
@@ -114,10 +111,9 @@ int wmain(int argc, wchar_t** argv) {
     };
     for (int i = 0; i < 10; ++i) bar.FillToolbar();  // warm the allocator and the caches
     const std::size_t before = freeGdiHandles();
-    bar.settings.FolderPath = win32::Narrow(folder);
     for (int i = 0; i < 200; ++i) bar.FillToolbar();
-    std::vector<MenuEntry> entries;
-    for (int i = 0; i < 20; ++i) entries.push_back({"entry " + std::to_string(i), true, std::string("I3"), {80, 16}});
+    std::vector<MenuItem> entries;
+    for (int i = 0; i < 20; ++i) entries.push_back({"entry " + std::to_string(i), {}, true, std::string("I3"), {80, 16}});
     // Each menu is closed as soon as its modal loop runs.
     SetTimer(window.Hwnd(), 77, 1, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
     for (int i = 0; i < 300; ++i) window.Popup().Show(entries, Point{40, 40});
@@ -128,7 +124,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("free GDI handles: %zu before, %zu after 200 rebuilds and 300 menus of 20 bitmaps, %zu after as "
                 "many again\n",
                 before, middle, freeGdiHandles());
-    window.Detach();
+    window.EndHandlers();
     for (const std::wstring& path : paths) DeleteFileW(path.c_str());
     DeleteFileW((folder + L"\\TarnDock_Folder.ini").c_str());
     RemoveDirectoryW(folder.c_str());

@@ -4,15 +4,15 @@
 
 namespace tarn {
 
-std::optional<Size> EnforcedBarSize(Size windowPixels, double twipsPerPixelX, double twipsPerPixelY) {
+std::optional<Size> EnforcedBarSize(Size windowPixels, const TwipScale& twips) {
     Size size = windowPixels;
     bool changed = false;
-    if (windowPixels.cx * twipsPerPixelX < kMinBarWidthTwips) {
-        size.cx = static_cast<int>(std::nearbyint(kMinBarWidthTwips / twipsPerPixelX));
+    if (windowPixels.cx * twips.perPixelX < kMinBarWidthTwips) {
+        size.cx = twips.PixelsX(kMinBarWidthTwips);
         changed = true;
     }
-    if (windowPixels.cy * twipsPerPixelY < kMinBarHeightTwips) {
-        size.cy = static_cast<int>(std::nearbyint(kMinBarHeightTwips / twipsPerPixelY));
+    if (windowPixels.cy * twips.perPixelY < kMinBarHeightTwips) {
+        size.cy = twips.PixelsY(kMinBarHeightTwips);
         changed = true;
     }
     if (!changed) return std::nullopt;

@@ -10,7 +10,7 @@ constexpr int kMinBarWidthTwips = 480;
 constexpr int kMinBarHeightTwips = 240;
 
 // The window size the minimum asks for, in pixels, or nothing when the window is large enough.
-std::optional<Size> EnforcedBarSize(Size windowPixels, double twipsPerPixelX, double twipsPerPixelY);
+std::optional<Size> EnforcedBarSize(Size windowPixels, const TwipScale& twips);
 
 // The toolbar between the two side margins of width `margin`, from the top edge.
 Rect ToolbarBounds(Size client, int margin);

@@ -1,7 +1,6 @@
 #include "bar/ButtonMenu.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "model/ModelNames.h"
 
@@ -16,17 +15,17 @@ std::vector<MenuItem> BuildMenuItems(const ItemDictionary& items, bool dropping,
     for (const ItemEntry& entry : items) {
         MenuItem item;
         if (entry.value == kSeparatorValue) {
-            item.Caption = "-";
-            if (menu.size() < previous.size()) item.Tag = previous[menu.size()].Tag;
+            item.caption = "-";
+            if (menu.size() < previous.size()) item.tag = previous[menu.size()].tag;
             menu.push_back(item);
             continue;
         }
         // The caption "-" draws a separator line: a file shown as "-" ("-", or "-.lnk" without its extension)
         // gets "- " and stays an entry that can be chosen.
         std::string caption = displayName(entry.key);
-        item.Caption = caption == "-" ? "- " : std::move(caption);
-        item.Tag = entry.value;
-        if (dropping && !isProgram(entry.value)) item.Enabled = false;
+        item.caption = caption == "-" ? "- " : std::move(caption);
+        item.tag = entry.value;
+        if (dropping && !isProgram(entry.value)) item.enabled = false;
         menu.push_back(item);
     }
     return menu;
@@ -38,7 +37,7 @@ Size MenuBitmapSize(int widestCaption, int sampleTextHeight) {
 
 Point MenuAnchor(const Rect& toolbarBounds, const Rect& buttonRect) {
     // Half a button's width is rounded to the even neighbour, as every computed pixel position.
-    const int half = static_cast<int>(std::nearbyint(buttonRect.Width() / 2.0));
+    const int half = RoundToInt(buttonRect.Width() / 2.0);
     return {toolbarBounds.left + buttonRect.left + half,
             toolbarBounds.top + buttonRect.top + buttonRect.Height()};
 }

@@ -4,23 +4,18 @@
 #include <vector>
 
 #include "model/ItemDictionary.h"
+#include "bar/BarTexts.h"
 #include "platform/Geometry.h"
+#include "platform/PopupMenu.h"
 
 namespace tarn {
 
-// One element of frmMenu's entry array: what it shows, the file it starts, whether it can be chosen.
-struct MenuItem {
-    std::string Caption;  // "-" draws a separator line
-    std::string Tag;      // full path of the file to start
-    bool Enabled = true;
-    friend bool operator==(const MenuItem&, const MenuItem&) = default;
-};
-
-// The design-time element 0: chosen, it starts nothing and opens the button folder.
-inline const MenuItem kAddButtonsItem{"(Add buttons)", "", true};
+// The first element of frmMenu's entries, there from the start: chosen, it starts nothing and opens the button
+// folder.
+inline MenuItem AddButtonsItem() { return MenuItem{texts::kAddButtonsItem, "", true, std::nullopt, {}}; }
 
 // The entries of a button's menu. While files are being dropped, entries that are not programs cannot be chosen.
-// A separator keeps the Tag that element had before (`previous`), as a reused menu element does.
+// A separator keeps the tag that element had before (`previous`), as a reused menu element does.
 std::vector<MenuItem> BuildMenuItems(const ItemDictionary& items, bool dropping,
                                      const std::function<std::string(const std::string&)>& displayName,
                                      const std::function<bool(const std::string&)>& isProgram,

@@ -1,25 +1,31 @@
 #include "bar/ContextMenu.h"
 
+#include <array>
+
+#include "bar/BarTexts.h"
+
 namespace tarn {
 
-const std::vector<ContextMenuItem>& ContextMenuItems() {
-    static const std::vector<ContextMenuItem> items{
-        {"mnuEditFolder", "Add or remove buttons$F8", BarCommand::EditFolder},
-        {"mnuEditOrder", "Edit button order$F9", BarCommand::EditOrder},
-        {"mnuSep3", "-", std::nullopt},
-        {"mnuOptions", "Options$F2", BarCommand::Options},
-        {"mnuSep2", "-", std::nullopt},
-        {"mnuRefresh", "Refresh$F5", BarCommand::Refresh},
-        {"mnuHelp", "Help$F1", BarCommand::Help},
-        {"mnuSep4", "-", std::nullopt},
-        {"mnuMin", "Minimize$F3", BarCommand::Minimize},
-        {"mnuSep1", "-", std::nullopt},
-        {"mnuClose", "End$Alt+F4", BarCommand::End},
+std::span<const std::optional<BarCommand>> ContextMenuCommands() {
+    static constexpr std::array<std::optional<BarCommand>, 11> kLines{
+        BarCommand::EditFolder, BarCommand::EditOrder, std::nullopt,      BarCommand::Options,
+        std::nullopt,           BarCommand::Refresh,   BarCommand::Help, std::nullopt,
+        BarCommand::Minimize,   std::nullopt,          BarCommand::End,
     };
-    return items;
+    return kLines;
 }
 
-std::string TabbedCaption(const std::string& caption) {
+std::string CommandCaption(BarCommand command) {
+    const char* caption = texts::kEnd;
+    switch (command) {
+        case BarCommand::EditFolder: caption = texts::kEditFolder; break;
+        case BarCommand::EditOrder: caption = texts::kEditOrder; break;
+        case BarCommand::Options: caption = texts::kOptions; break;
+        case BarCommand::Refresh: caption = texts::kRefresh; break;
+        case BarCommand::Help: caption = texts::kHelp; break;
+        case BarCommand::Minimize: caption = texts::kMinimize; break;
+        case BarCommand::End: caption = texts::kEnd; break;
+    }
     std::string out = caption;
     for (char& c : out) {
         if (c == '$') c = '\t';
@@ -27,16 +33,15 @@ std::string TabbedCaption(const std::string& caption) {
     return out;
 }
 
-std::optional<BarCommand> KeyCommand(int keyCode, int shift) {
-    constexpr int kAlt = 4;
-    switch (keyCode) {
-        case 112: return BarCommand::Help;
-        case 113: return BarCommand::Options;
-        case 114: return BarCommand::Minimize;
-        case 115: return (shift & kAlt) ? std::optional(BarCommand::End) : std::nullopt;
-        case 116: return BarCommand::Refresh;
-        case 119: return BarCommand::EditFolder;
-        case 120: return BarCommand::EditOrder;
+std::optional<BarCommand> KeyCommand(Key key, int shift) {
+    switch (key) {
+        case Key::F1: return BarCommand::Help;
+        case Key::F2: return BarCommand::Options;
+        case Key::F3: return BarCommand::Minimize;
+        case Key::F4: return (shift & kAltMask) ? std::optional(BarCommand::End) : std::nullopt;
+        case Key::F5: return BarCommand::Refresh;
+        case Key::F8: return BarCommand::EditFolder;
+        case Key::F9: return BarCommand::EditOrder;
         default: return std::nullopt;
     }
 }

@@ -1,25 +1,21 @@
 #pragma once
 #include <optional>
+#include <span>
 #include <string>
-#include <vector>
+
+#include "platform/Keys.h"
 
 namespace tarn {
 
 enum class BarCommand { EditFolder, EditOrder, Options, Refresh, Help, Minimize, End };
 
-// The items of the context menu mnuPop, in order; a separator has no command.
-struct ContextMenuItem {
-    std::string name;
-    std::string caption;  // as designed, with "$" before the key name
-    std::optional<BarCommand> command;
-};
-const std::vector<ContextMenuItem>& ContextMenuItems();
+// The lines of the context menu mnuPop, in order; a separator line has no command.
+std::span<const std::optional<BarCommand>> ContextMenuCommands();
 
-// Every "$" replaced by a tab, so that the key name shows right-aligned.
-std::string TabbedCaption(const std::string& caption);
+// A command's caption with every "$" replaced by a tab, so that the key name shows right-aligned.
+std::string CommandCaption(BarCommand command);
 
-// The command of a key press (virtual-key code, shift mask with 4 for Alt); the menu key opens the menu itself.
-constexpr int kMenuKey = 93;
-std::optional<BarCommand> KeyCommand(int keyCode, int shift);
+// The command of a key press, with the shift mask of the moment; the menu key opens the menu itself.
+std::optional<BarCommand> KeyCommand(Key key, int shift);
 
 }  // namespace tarn

@@ -1,26 +1,19 @@
 #include "bar/HoverText.h"
 
+#include "bar/BarTexts.h"
 #include "platform/Text.h"
 
 namespace tarn {
 namespace {
 
 constexpr const char* kLineBreak = "\r\n";
-constexpr const char* kSeparatorLine = "-----------------";
 // A menu of up to this many entries is listed whole; a longer one lists the first ten and a count of the rest.
 constexpr int kListedWhole = 11;
 constexpr int kListedBeforeCount = 10;
 
-// The help of the information button, the only button of a bar without entries.
-constexpr const char* kInfoLines[] = {
-    "Open the button folder and add shortcuts to your programs and files.",
-    "After you added shortcuts and files, right-click here for a menu and select 'Refresh'.",
-    "Alternatively you can right-click here and select 'Options' to change the button folder.",
-};
-
 std::string InfoText() {
     std::string text;
-    for (const char* line : kInfoLines) {
+    for (const char* line : texts::kInfoLines) {
         if (!text.empty()) text += kLineBreak;
         text += line;
     }
@@ -40,11 +33,11 @@ std::string MenuText(const ButtonRecord& button, const ItemDictionary* menu, con
     for (int i = 0; i < n; ++i) {
         if (!TrimBlanks(text).empty()) text += kLineBreak;
         if (n != kListedWhole && i >= kListedBeforeCount) {
-            text += "..." + std::to_string(n - kListedBeforeCount) + "  more...";
+            text += "..." + std::to_string(n - kListedBeforeCount) + texts::kMoreEntries;
             break;
         }
         const ItemEntry& entry = (*menu)[i];
-        text += entry.IsSeparator() ? std::string(kSeparatorLine) : displayName(entry.key);
+        text += entry.IsSeparator() ? std::string(texts::kTipSeparatorLine) : displayName(entry.key);
     }
     return text;
 }
@@ -55,8 +48,8 @@ std::optional<std::string> HoverTipText(const ButtonRecord& button, const ItemDi
                                         const std::string& tipPrefix,
                                         const std::function<std::string(const std::string&)>& displayName) {
     if (button.style == ButtonStyle::DropDown) return MenuText(button, menu, tipPrefix, displayName);
-    if (button.style != ButtonStyle::Plain || button.description == "SEP") return std::nullopt;
-    if (button.description == "INFO") return InfoText();
+    if (button.style != ButtonStyle::Plain || button.kind == ButtonKind::Separator) return std::nullopt;
+    if (button.kind == ButtonKind::Info) return InfoText();
     return Prefixed(tipPrefix, displayName(FileNamePart(button.tag)));
 }
 

@@ -5,10 +5,10 @@
 
 namespace tarn {
 
-void frmMenu::mnuItem_Click(int Index) {
-    if (Index < 0 || Index >= static_cast<int>(mnuItem.size())) return;
-    std::string path = mnuItem[static_cast<std::size_t>(Index)].Tag;
-    bar_.StartFile(path);
+void frmMenu::mnuItem_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(mnuItem.size())) return;
+    // A copy: starting the file may change the entries.
+    bar_.StartFile(std::string(mnuItem[static_cast<std::size_t>(index)].tag));
 }
 
 void frmMenu::Minimize() {
@@ -16,17 +16,17 @@ void frmMenu::Minimize() {
     barWindow_.Show(ShowCommand::Hide);
 }
 
-void frmMenu::Form_Resize(int windowState) {
+void frmMenu::Form_Resize(WindowState windowState) {
     if (windowState == lastWindowState_) return;
-    if (windowState != kWindowStateMinimized) {
+    if (windowState != WindowState::Minimized) {
         barWindow_.Show(ShowCommand::Show);
         window_.Show(ShowCommand::Hide);
     }
     lastWindowState_ = windowState;
 }
 
-void frmMenu::Form_QueryUnload(int unloadMode) {
-    if (unloadMode != kUnloadFormControlMenu) return;
+void frmMenu::Form_QueryUnload(UnloadMode unloadMode) {
+    if (unloadMode != UnloadMode::FormControlMenu) return;
     bar_.StoreSettings();
     host_.EndProgram();
 }

@@ -1,11 +1,9 @@
 #include "bar/frmTarnDock.h"
 
 #include <algorithm>
-#include <cmath>
 
-#include "app/SettingsFile.h"
-#include "app/modAPI.h"
 #include "bar/BarLayout.h"
+#include "bar/BarTexts.h"
 #include "bar/ButtonMenu.h"
 #include "bar/HoverText.h"
 #include "bar/LaunchParameters.h"
@@ -16,17 +14,13 @@
 #include "model/ModelNames.h"
 #include "model/OrderFile.h"
 #include "platform/Text.h"
+#include "settings/SettingsFile.h"
+#include "settings/WindowPlacement.h"
 
 namespace tarn {
 namespace {
 
-constexpr std::uint32_t kSeeThroughStyle = kWsExLayered | kWsExTransparent;
-constexpr std::uint32_t kSolidStyle = kWsExLayered;
-constexpr Colour kNoColourKey = 0xFFFFFFFF;  // -1: ignored with alpha-only attributes
-
 int ClampAlpha(int alpha) { return std::clamp(alpha, 0, 255); }
-
-int Round(double value) { return static_cast<int>(std::nearbyint(value)); }
 
 // The clock and the monitor for the state machine, read only when a tick needs them.
 class BarTickEnvironment final : public TickEnvironment {
@@ -42,41 +36,45 @@ private:
 
 }  // namespace
 
-frmTarnDock::frmTarnDock(const BarServices& services, const BarControls& controls, ProgramHost& host)
-    : services_(services), controls_(controls), host_(host), icons_(services.shell, controls.picBox, controls.ilIcons) {}
+frmTarnDock::frmTarnDock(const BarServices& services, const BarControls& controls, ProgramHost& host, frmMenu& menu,
+                         frmToolTip& tip)
+    : services_(services),
+      controls_(controls),
+      host_(host),
+      menu_(menu),
+      tip_(tip),
+      icons_(services.shell, controls.picBox, controls.ilIcons) {}
 
 void frmTarnDock::Form_Load() {
     icons_.MakeSeparatorImage();
     mnuPopCaptions_.clear();
-    for (const ContextMenuItem& item : ContextMenuItems()) mnuPopCaptions_.push_back(TabbedCaption(item.caption));
-    settings = Settings{};
-    settingsFile_ = JoinPath(GetSpecialFolderPath(services_.shell, kCsidlLocalAppData), "TarnDock\\TarnDock.ini");
-    CreateDirectoryPath(services_.fs, settingsFile_);
+    for (const auto& command : ContextMenuCommands()) mnuPopCaptions_.push_back(command ? CommandCaption(*command) : "-");
+    settings_ = Settings{};
+    location_ = FindSettingsLocation(services_.shell);
+    CreateDirectoryPath(services_.fs, location_.settingsFile);
     LoadSettings();
     colourKey_ = controls_.picBox.GetPixel(1, 1);
     controls_.window.SetTopmost();
-    controls_.window.SetExStyle(kSeeThroughStyle);
-    controls_.window.SetLayeredAttributes(colourKey_, ClampAlpha(settings.Alpha), kLwaColourKey | kLwaAlpha);
+    controls_.window.SetSeeThrough(colourKey_, ClampAlpha(settings_.Alpha));
     controls_.form.SetBackground(colourKey_);
-    LaunchParameters.clear();
+    launchParameters_.clear();
     PrepareHint();
     FillToolbar();
-    HoverIndex = -1;
-    DragOverIndex = -1;
-    if (tip_ != nullptr) tip_->Form_Load();
+    hoverIndex_ = -1;
+    dragOverIndex_ = -1;
+    tip_.Form_Load();
 }
 
 void frmTarnDock::LoadSettings() {
     Placement placement = CurrentPlacement();
-    ReadSettingsFile(settingsFile_, settings, placement, services_.fs, services_.codec, services_.shell);
+    ReadSettingsFile(location_, settings_, placement, services_.fs, services_.codec);
     PlaceWindowOnScreen(controls_.window, services_.screen, placement, true);
 }
 
 Placement frmTarnDock::CurrentPlacement() const {
     const Rect r = controls_.window.WindowRect();
-    const double tx = services_.screen.TwipsPerPixelX();
-    const double ty = services_.screen.TwipsPerPixelY();
-    return {Round(r.left * tx), Round(r.top * ty), Round(r.Width() * tx), Round(r.Height() * ty)};
+    const TwipScale twips = services_.screen.Twips();
+    return {twips.TwipsX(r.left), twips.TwipsY(r.top), twips.TwipsX(r.Width()), twips.TwipsY(r.Height())};
 }
 
 void frmTarnDock::PrepareHint() {
@@ -112,21 +110,21 @@ void frmTarnDock::QuitProgram() {
 }
 
 void frmTarnDock::StoreSettings() {
-    WriteSettingsFile(settingsFile_, settings, CurrentPlacement(), services_.fs, services_.codec);
+    WriteSettingsFile(location_.settingsFile, settings_, CurrentPlacement(), services_.fs, services_.codec);
     SaveFileDic();
 }
 
 void frmTarnDock::SaveFileDic() {
     FileSystem& fs = services_.fs;
-    if (fs.FolderExists(settings.FolderPath)) {
-        WriteFileDic(FileDic, JoinPath(settings.FolderPath, kOrderFileName), fs, services_.codec);
+    if (fs.FolderExists(settings_.FolderPath)) {
+        WriteFileDic(fileDic_, JoinPath(settings_.FolderPath, kOrderFileName), fs, services_.codec);
     }
     const Toolbar& toolbar = controls_.toolbar;
     for (int i = 1; i <= toolbar.Count(); ++i) {
         const ButtonRecord& button = toolbar.Button(i);
         if (button.style != ButtonStyle::DropDown || button.tag.empty() || !fs.FolderExists(button.tag)) continue;
-        const auto menu = MenuDics.find(i);
-        if (menu != MenuDics.end()) {
+        const auto menu = menuDics_.find(i);
+        if (menu != menuDics_.end()) {
             // A folder that cannot be written is skipped; the others are still written.
             WriteFileDic(menu->second, JoinPath(button.tag, kOrderFileName), fs, services_.codec);
         }
@@ -135,7 +133,7 @@ void frmTarnDock::SaveFileDic() {
 
 std::string frmTarnDock::GetDisplayName(const std::string& path) const {
     std::string name = FileNamePart(path);
-    if (!settings.ShortcutLNK && AsciiLower(ExtensionOf(name)) == "lnk") name.resize(name.size() - 4);
+    if (!settings_.ShortcutLNK && AsciiLower(ExtensionOf(name)) == "lnk") name.resize(name.size() - 4);
     return name;
 }
 
@@ -146,18 +144,18 @@ bool frmTarnDock::IsProgramFile(const std::string& path) {
 void frmTarnDock::FillToolbar() {
     Toolbar& toolbar = controls_.toolbar;
     FileSystem& fs = services_.fs;
-    if (fs.FolderExists(settings.FolderPath)) {
+    if (fs.FolderExists(settings_.FolderPath)) {
         toolbar.Clear();
-        MenuDics.clear();
-        LoadFileDic(FileDic, settings.FolderPath, fs, services_.codec);
+        menuDics_.clear();
+        LoadFileDic(fileDic_, settings_.FolderPath, fs, services_.codec);
         // Each shortcut is resolved once per build; the next build sees a changed one.
         LinkTargetCache links(services_.shell);
-        GroupFinder groups(settings.FileGrouping, links);
-        for (const auto& entry : FileDic) {
+        GroupFinder groups(settings_.FileGrouping, links);
+        for (const auto& entry : fileDic_) {
             ButtonRecord button;
             if (entry.value == kSeparatorValue) {
                 button.image = "sep";
-                button.description = "SEP";
+                button.kind = ButtonKind::Separator;
                 button.enabled = false;
             } else {
                 const std::string& path = entry.value;
@@ -165,7 +163,7 @@ void frmTarnDock::FillToolbar() {
                 const int group = groups.FindGroupButton(path, button.image);
                 if (group != -1) {
                     const ButtonRecord& first = toolbar.Button(group);
-                    ItemDictionary& members = MenuDics[group];
+                    ItemDictionary& members = menuDics_[group];
                     if (first.style != ButtonStyle::DropDown) {
                         toolbar.SetStyle(group, ButtonStyle::DropDown);
                         members.Clear();
@@ -175,27 +173,27 @@ void frmTarnDock::FillToolbar() {
                     continue;
                 }
                 button.tag = path;
-                if (services_.shell.IsExecutable(links.Target(path))) button.description = "EXEC";
+                if (services_.shell.IsExecutable(links.Target(path))) button.kind = ButtonKind::Program;
             }
             groups.ButtonAdded(toolbar.Add(button), button);
         }
         for (int i = 1; i <= toolbar.Count(); ++i) {
             if (toolbar.Button(i).style == ButtonStyle::DropDown) toolbar.SetTag(i, "");
         }
-        for (const std::string& name : fs.ListFolders(settings.FolderPath)) {
+        for (const std::string& name : fs.ListFolders(settings_.FolderPath)) {
             ButtonRecord button;
             button.style = ButtonStyle::DropDown;
-            button.tag = JoinPath(settings.FolderPath, name);
+            button.tag = JoinPath(settings_.FolderPath, name);
             button.image = icons_.GetIconKey(button.tag);
-            button.description = "FOLDER";
+            button.kind = ButtonKind::Folder;
             const int index = toolbar.Add(button);
-            LoadFileDic(MenuDics[index], button.tag, fs, services_.codec);
+            LoadFileDic(menuDics_[index], button.tag, fs, services_.codec);
         }
     }
     if (toolbar.Count() == 0) {
         ButtonRecord info;
-        info.description = "INFO";
-        info.caption = "TarnDock - Add buttons";
+        info.kind = ButtonKind::Info;
+        info.caption = texts::kInfoButton;
         toolbar.Add(info);
     } else {
         toolbar.SetVisible(true);
@@ -206,8 +204,7 @@ void frmTarnDock::FillToolbar() {
 void frmTarnDock::Form_Resize() {
     Window& window = controls_.window;
     const Rect rect = window.WindowRect();
-    if (const auto size = EnforcedBarSize({rect.Width(), rect.Height()}, services_.screen.TwipsPerPixelX(),
-                                          services_.screen.TwipsPerPixelY())) {
+    if (const auto size = EnforcedBarSize({rect.Width(), rect.Height()}, services_.screen.Twips())) {
         window.Move({rect.left, rect.top, rect.left + size->cx, rect.top + size->cy});
     }
     const Size client = window.ClientSize();
@@ -242,7 +239,7 @@ void frmTarnDock::DrawGrip() {
 
 void frmTarnDock::tmrMouse_Timer() {
     const TickInput input{services_.screen.CursorPos(), controls_.window.WindowRect(), solid_, popupOpen_};
-    const TickSettings tickSettings{settings.Delay, settings.NoDelayOnScreenBorder, settings.OnScreenBoderOnly};
+    const TickSettings tickSettings{settings_.Delay, settings_.NoDelayOnScreenBorder, settings_.OnScreenBoderOnly};
     BarTickEnvironment env(services_.clock, services_.screen);
     switch (DecideTick(tick_, input, tickSettings, env)) {
         case TickAction::TurnSolid: TurnSolid(); break;
@@ -253,26 +250,24 @@ void frmTarnDock::tmrMouse_Timer() {
 
 void frmTarnDock::TurnSolid() {
     controls_.form.SetBackground(SysColour::ButtonFace);
-    controls_.window.SetExStyle(kSolidStyle);
+    controls_.window.SetSolid(ClampAlpha(settings_.MaxAlpha));
     controls_.form.Clear();
     DrawGrip();
     controls_.form.Refresh();
-    controls_.window.SetLayeredAttributes(kNoColourKey, ClampAlpha(settings.MaxAlpha), kLwaAlpha);
     solid_ = true;
 }
 
 void frmTarnDock::TurnSeeThrough() {
     controls_.form.SetBackground(colourKey_);
-    controls_.window.SetExStyle(kSeeThroughStyle);
-    controls_.window.SetLayeredAttributes(colourKey_, ClampAlpha(settings.Alpha), kLwaColourKey | kLwaAlpha);
+    controls_.window.SetSeeThrough(colourKey_, ClampAlpha(settings_.Alpha));
     controls_.form.Clear();
     controls_.form.Refresh();
     solid_ = false;
 }
 
-void frmTarnDock::SetAlpha(int TempAlpha) {
+void frmTarnDock::SetAlpha(int tempAlpha) {
     if (solid_) return;
-    controls_.window.SetLayeredAttributes(colourKey_, ClampAlpha(TempAlpha), kLwaColourKey | kLwaAlpha);
+    controls_.window.SetSeeThrough(colourKey_, ClampAlpha(tempAlpha));
 }
 
 void frmTarnDock::Form_MouseDown(int button, int /*shift*/, int x, int y) {
@@ -291,29 +286,29 @@ void frmTarnDock::Form_MouseMove(int button, int /*shift*/, int x, int y) {
         const int dy = y - moveGrab_.y;
         if (dx != 0 || dy != 0) controls_.window.Move({r.left + dx, r.top + dy, r.right + dx, r.bottom + dy});
     } else if (button == 0) {
-        if (tip_ != nullptr) tip_->HideTip();
-        HoverIndex = -1;
-        DragOverIndex = -1;
+        tip_.HideTip();
+        hoverIndex_ = -1;
+        dragOverIndex_ = -1;
     }
 }
 
-void frmTarnDock::StartFile(std::string& Path) {
-    if (Path.empty()) {
+void frmTarnDock::StartFile(const std::string& path) {
+    if (path.empty()) {
         RunCommand(BarCommand::EditFolder);
-    } else if (services_.fs.FileExists(Path)) {
-        services_.shell.Open(Path, LaunchParameters);
+    } else if (services_.fs.FileExists(path)) {
+        services_.shell.Open(path, launchParameters_);
     } else {
-        services_.messageBox.Show("File not found:\r\n" + Path, "TarnDock Error", MessageIcon::Critical);
+        services_.messageBox.Show(std::string(texts::kFileNotFound) + "\r\n" + path, texts::kErrorTitle,
+                                  MessageIcon::Critical);
     }
-    LaunchParameters.clear();
+    launchParameters_.clear();
 }
 
 void frmTarnDock::Toolbar_ButtonClick(int index) {
     if (index < 1 || index > controls_.toolbar.Count()) return;
     const ButtonRecord& button = controls_.toolbar.Button(index);
     if (button.style != ButtonStyle::DropDown) {
-        std::string path = button.tag;
-        StartFile(path);
+        StartFile(std::string(button.tag));  // a copy: the record may change while the file starts
         return;
     }
     // A click that arrives within 0.3 s after this button's menu closed only closes it.
@@ -339,178 +334,176 @@ int frmTarnDock::ButtonAtPoint(int x, int y) const {
 void frmTarnDock::EnableNonDropButtons(bool enabled) {
     Toolbar& toolbar = controls_.toolbar;
     for (int i = 1; i <= toolbar.Count(); ++i) {
-        if (toolbar.Button(i).description.empty()) toolbar.SetEnabled(i, enabled);
+        if (toolbar.Button(i).kind == ButtonKind::File) toolbar.SetEnabled(i, enabled);
     }
 }
 
 void frmTarnDock::Toolbar_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
-    if (tip_ == nullptr) return;
-    const int index = ButtonAtPoint(Round(x / services_.screen.TwipsPerPixelX()), Round(y / services_.screen.TwipsPerPixelY()));
+    const TwipScale twips = services_.screen.Twips();
+    const int index = ButtonAtPoint(twips.PixelsX(x), twips.PixelsY(y));
     if (index < 0) {
-        tip_->HideTip();
-        HoverIndex = -1;
+        tip_.HideTip();
+        hoverIndex_ = -1;
         return;
     }
-    if (tip_->Visible() && index == HoverIndex) {
-        tip_->NewMousePos();
+    if (tip_.Visible() && index == hoverIndex_) {
+        tip_.NewMousePos();
         return;
     }
     const ButtonRecord& button = controls_.toolbar.Button(index);
-    const auto menu = MenuDics.find(index);
-    const auto text = HoverTipText(button, menu == MenuDics.end() ? nullptr : &menu->second, TipPrefix,
+    const auto menu = menuDics_.find(index);
+    const auto text = HoverTipText(button, menu == menuDics_.end() ? nullptr : &menu->second, tipPrefix_,
                                    [this](const std::string& name) { return GetDisplayName(name); });
     if (text) {
-        tip_->ShowTip(*text);
+        tip_.ShowTip(*text);
     } else {
-        tip_->HideTip();
+        tip_.HideTip();
     }
-    HoverIndex = index;
+    hoverIndex_ = index;
 }
 
-int frmTarnDock::OLEDragOver(bool hasFiles, int button, int shift, Point point, DragState state) {
+DropEffect frmTarnDock::OLEDragOver(bool hasFiles, int button, int shift, Point point, DragState state) {
     Toolbar& toolbar = controls_.toolbar;
-    int effect = kDropEffectNone;
+    DropEffect effect = DropEffect::None;
     int index = -1;
     if (hasFiles) {
         if (state != DragState::Leave) {
             index = ButtonAtPoint(point.x, point.y);
             if (index > 0) {
-                const std::string& description = toolbar.Button(index).description;
-                if (description != "SEP" && !description.empty()) effect = kDropEffectMove;
+                const ButtonKind kind = toolbar.Button(index).kind;
+                if (kind != ButtonKind::Separator && kind != ButtonKind::File) effect = DropEffect::Move;
             }
         }
         if (state == DragState::Enter) EnableNonDropButtons(false);
         if (state == DragState::Leave) {
             EnableNonDropButtons(true);
-            DragOverIndex = -1;
+            dragOverIndex_ = -1;
         }
     }
-    const double tx = services_.screen.TwipsPerPixelX();
-    const double ty = services_.screen.TwipsPerPixelY();
-    if (effect == kDropEffectMove) {
-        if (index == DragOverIndex) {
-            if (tip_ != nullptr) tip_->NewMousePos();
+    const TwipScale twips = services_.screen.Twips();
+    if (effect == DropEffect::Move) {
+        if (index == dragOverIndex_) {
+            tip_.NewMousePos();
         } else {
-            DragOverIndex = index;
+            dragOverIndex_ = index;
             for (int i = 1; i <= toolbar.Count(); ++i) {
                 const bool pressed = i == index && state != DragState::Leave;
                 if (toolbar.Button(i).pressed != pressed) toolbar.SetPressed(i, pressed);
             }
-            TipPrefix = "Open with";
-            Toolbar_MouseMove(button, shift, point.x * tx, point.y * ty);
-            TipPrefix.clear();
+            tipPrefix_ = texts::kOpenWith;
+            Toolbar_MouseMove(button, shift, point.x * twips.perPixelX, point.y * twips.perPixelY);
+            tipPrefix_.clear();
         }
     } else {
-        for (int i = 1; i <= toolbar.Count(); ++i) {
-            if (toolbar.Button(i).pressed) toolbar.SetPressed(i, false);
-        }
-        if (point.x > 0) Toolbar_MouseMove(button, shift, point.x * tx, point.y * ty);
-        DragOverIndex = -1;
+        ReleasePressedButtons();
+        if (point.x > 0) Toolbar_MouseMove(button, shift, point.x * twips.perPixelX, point.y * twips.perPixelY);
+        dragOverIndex_ = -1;
     }
     return effect;
 }
 
-int frmTarnDock::Form_OLEDragOver(DragState state) {
+DropEffect frmTarnDock::Form_OLEDragOver(DragState state) {
     if (state == DragState::Enter) EnableNonDropButtons(false);
     if (state == DragState::Leave) EnableNonDropButtons(true);
-    return kDropEffectNone;
+    return DropEffect::None;
+}
+
+void frmTarnDock::ReleasePressedButtons() {
+    Toolbar& toolbar = controls_.toolbar;
+    for (int i = 1; i <= toolbar.Count(); ++i) {
+        if (toolbar.Button(i).pressed) toolbar.SetPressed(i, false);
+    }
 }
 
 void frmTarnDock::OLEDragDrop(const std::vector<std::string>& files, int /*button*/, int /*shift*/, Point point) {
-    if (files.empty()) return;
-    std::vector<std::string> targets;
-    targets.reserve(files.size());
-    for (const std::string& file : files) targets.push_back(services_.shell.GetLinkTarget(file));
-    LaunchParameters = JoinArguments(targets);
-    const int index = ButtonAtPoint(point.x, point.y);
+    // A drop beside the buttons, or one whose data handed over no file, starts nothing.
+    const int index = files.empty() ? -1 : ButtonAtPoint(point.x, point.y);
     // The drag is over: the next one starts afresh, with its own "Open with" tip.
-    DragOverIndex = -1;
-    if (index < 0) {
-        // A drop beside the buttons starts nothing, and must not hand its files to the next click.
-        LaunchParameters.clear();
-        EnableNonDropButtons(true);
-        return;
+    dragOverIndex_ = -1;
+    if (index > 0) {
+        std::vector<std::string> targets;
+        targets.reserve(files.size());
+        for (const std::string& file : files) targets.push_back(services_.shell.GetLinkTarget(file));
+        launchParameters_ = JoinArguments(targets);
+        const ButtonRecord& target = controls_.toolbar.Button(index);
+        if (target.style == ButtonStyle::DropDown) {
+            controls_.form.Refresh();
+            ShowButtonMenu(index);
+        } else {
+            StartFile(std::string(target.tag));
+        }
     }
-    if (controls_.toolbar.Button(index).style == ButtonStyle::DropDown) {
-        controls_.form.Refresh();
-        ShowButtonMenu(index);
-    } else {
-        std::string path = controls_.toolbar.Button(index).tag;
-        StartFile(path);
-    }
-    if (index <= controls_.toolbar.Count()) controls_.toolbar.SetPressed(index, false);
+    // Whatever happened, the dropped files must not reach the next click, and every drag ends the same way.
+    launchParameters_.clear();
+    ReleasePressedButtons();
     EnableNonDropButtons(true);
 }
 
 void frmTarnDock::ShowButtonMenu(int index) {
-    if (menu_ == nullptr) return;
     const Toolbar& toolbar = controls_.toolbar;
     const Rect buttonRect = toolbar.ButtonRect(index);
     static const ItemDictionary kNoItems;
-    const auto found = MenuDics.find(index);
-    const ItemDictionary& items = found == MenuDics.end() ? kNoItems : found->second;
+    const auto found = menuDics_.find(index);
+    const ItemDictionary& items = found == menuDics_.end() ? kNoItems : found->second;
     std::vector<MenuItem> built = BuildMenuItems(
-        items, !LaunchParameters.empty(), [this](const std::string& name) { return GetDisplayName(name); },
-        [this](const std::string& path) { return IsProgramFile(path); }, menu_->mnuItem);
+        items, !launchParameters_.empty(), [this](const std::string& name) { return GetDisplayName(name); },
+        [this](const std::string& path) { return IsProgramFile(path); }, menu_.mnuItem);
     // An empty menu offers to open the button folder, whatever the menu shown before held.
-    menu_->mnuItem = built.empty() ? std::vector<MenuItem>{kAddButtonsItem} : std::move(built);
+    menu_.mnuItem = built.empty() ? std::vector<MenuItem>{AddButtonsItem()} : std::move(built);
 
     PopupMenu& popup = controls_.popup;
-    std::vector<MenuEntry> entries;
-    int widest = 0;
-    for (const MenuItem& item : menu_->mnuItem) {
-        entries.push_back({item.Caption, item.Enabled, std::nullopt, {}});
-        if (item.Caption != "-") widest = std::max(widest, popup.TextWidth(item.Caption));
-    }
-    if (settings.IconsInMenus && !items.Empty()) {
+    std::vector<MenuItem>& entries = menu_.mnuItem;
+    if (settings_.IconsInMenus && !items.Empty()) {
+        int widest = 0;
+        for (const MenuItem& item : entries) {
+            if (item.caption != "-") widest = std::max(widest, popup.TextWidth(item.caption));
+        }
         const Size bitmap = MenuBitmapSize(widest, popup.TextHeight(kMenuTextSample));
-        for (std::size_t n = 0; n < entries.size(); ++n) {
-            if (!entries[n].enabled || entries[n].caption == "-") continue;
-            entries[n].iconKey = icons_.GetIconKey(menu_->mnuItem[n].Tag);
-            entries[n].bitmapSize = bitmap;
+        for (MenuItem& item : entries) {
+            if (!item.enabled || item.caption == "-") continue;
+            item.iconKey = icons_.GetIconKey(item.tag);
+            item.bitmapSize = bitmap;
         }
     }
-    if (tip_ != nullptr) tip_->HideTip();
+    tip_.HideTip();
     popupOpen_ = true;
     const int chosen = popup.Show(entries, MenuAnchor(toolbar.Bounds(), buttonRect));
-    if (chosen >= 0) menu_->mnuItem_Click(chosen);
+    if (chosen >= 0) menu_.mnuItem_Click(chosen);
     popupOpen_ = false;
-    LaunchParameters.clear();
+    launchParameters_.clear();
 }
 
 void frmTarnDock::ShowContextMenu() {
-    std::vector<MenuEntry> entries;
-    for (const std::string& caption : mnuPopCaptions_) entries.push_back({caption, true, std::nullopt, {}});
+    std::vector<MenuItem> entries;
+    for (const std::string& caption : mnuPopCaptions_) entries.push_back({caption, {}, true, std::nullopt, {}});
     popupOpen_ = true;
     const int chosen = controls_.popup.Show(entries, std::nullopt);
-    const auto& items = ContextMenuItems();
+    const auto commands = ContextMenuCommands();
     // The chosen command runs while the menu still counts as open, as a menu's click handler does.
-    if (chosen >= 0 && chosen < static_cast<int>(items.size()) && items[static_cast<std::size_t>(chosen)].command) {
-        RunCommand(*items[static_cast<std::size_t>(chosen)].command);
+    if (chosen >= 0 && chosen < static_cast<int>(commands.size()) && commands[static_cast<std::size_t>(chosen)]) {
+        RunCommand(*commands[static_cast<std::size_t>(chosen)]);
     }
     popupOpen_ = false;
 }
 
-void frmTarnDock::Form_KeyDown(int keyCode, int shift) {
-    if (keyCode == kMenuKey) {
+void frmTarnDock::Form_KeyDown(Key key, int shift) {
+    if (key == Key::Menu) {
         ShowContextMenu();
-    } else if (const auto command = KeyCommand(keyCode, shift)) {
+    } else if (const auto command = KeyCommand(key, shift)) {
         RunCommand(*command);
     }
 }
 
 void frmTarnDock::RunCommand(BarCommand command) {
     switch (command) {
-        case BarCommand::EditFolder: services_.shell.OpenFolder(settings.FolderPath); break;
+        case BarCommand::EditFolder: services_.shell.OpenFolder(settings_.FolderPath); break;
         case BarCommand::EditOrder:
-            if (host_.ShowFoldersToEdit(settings.FolderPath) == 1) FillToolbar();
+            if (host_.ShowFoldersToEdit(settings_.FolderPath) == 1) FillToolbar();
             break;
         case BarCommand::Options: host_.ShowOptions(); break;
         case BarCommand::Refresh: FillToolbar(); break;
         case BarCommand::Help: host_.ShowHelp(); break;
-        case BarCommand::Minimize:
-            if (menu_ != nullptr) menu_->Minimize();
-            break;
+        case BarCommand::Minimize: menu_.Minimize(); break;
         case BarCommand::End: QuitProgram(); break;
     }
 }

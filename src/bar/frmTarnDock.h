@@ -1,8 +1,8 @@
 #pragma once
 #include <map>
 #include <string>
+#include <vector>
 
-#include "app/Settings.h"
 #include "bar/ContextMenu.h"
 #include "bar/Transparency.h"
 #include "model/IconCache.h"
@@ -13,6 +13,7 @@
 #include "platform/FileDrop.h"
 #include "platform/FileSystem.h"
 #include "platform/ImageList.h"
+#include "platform/Keys.h"
 #include "platform/MessageDialog.h"
 #include "platform/PopupMenu.h"
 #include "platform/Screen.h"
@@ -21,6 +22,8 @@
 #include "platform/Timer.h"
 #include "platform/Toolbar.h"
 #include "platform/Window.h"
+#include "settings/Settings.h"
+#include "settings/SettingsLocation.h"
 
 namespace tarn {
 
@@ -49,19 +52,12 @@ struct BarControls {
     PopupMenu& popup;  // the context menu and the button menus
 };
 
-// Mouse button mask of the mouse events.
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
-
 // The bar window: buttons from the button folder, see-through until the pointer rests on it.
 class frmTarnDock final : public FileDropHandler {
 public:
-    frmTarnDock(const BarServices& services, const BarControls& controls, ProgramHost& host);
-    // The menu host and the tooltip window, made after the bar.
-    void AttachWindows(frmMenu& menu, frmToolTip& tip) {
-        menu_ = &menu;
-        tip_ = &tip;
-    }
+    // The menu host and the tooltip window are only used once the bar is loaded.
+    frmTarnDock(const BarServices& services, const BarControls& controls, ProgramHost& host, frmMenu& menu,
+                frmToolTip& tip);
 
     void Form_Load();
     // The bar is unloaded: by the system, or by QuitProgram. Stores the settings once.
@@ -76,46 +72,39 @@ public:
     void Toolbar_MouseMove(int button, int shift, double x, double y);
     void Toolbar_ButtonClick(int index);
     void Toolbar_ButtonDropDown(int index);
-    void Form_KeyDown(int keyCode, int shift);
+    void Form_KeyDown(Key key, int shift);
     // File drags over the toolbar (points in its pixels) and over the bar's background.
-    int OLEDragOver(bool hasFiles, int button, int shift, Point point, DragState state) override;
+    DropEffect OLEDragOver(bool hasFiles, int button, int shift, Point point, DragState state) override;
     void OLEDragDrop(const std::vector<std::string>& files, int button, int shift, Point point) override;
-    int Form_OLEDragOver(DragState state);
+    DropEffect Form_OLEDragOver(DragState state);
 
     void FillToolbar();
     void SaveFileDic();
     void StoreSettings();
-    void SetAlpha(int TempAlpha);
+    void SetAlpha(int tempAlpha);
     void QuitProgram();
-    void StartFile(std::string& Path);
+    void StartFile(const std::string& path);
 
-    // The public variables of the bar.
-    Settings settings;
-    ItemDictionary FileDic;
-    std::map<int, ItemDictionary> MenuDics;
-
-    const std::string& SettingsFile() const { return settingsFile_; }
+    // The settings variables; the options dialog changes them while the program runs.
+    Settings& CurrentSettings() { return settings_; }
+    const Settings& CurrentSettings() const { return settings_; }
+    const ItemDictionary& FileDic() const { return fileDic_; }
+    const std::map<int, ItemDictionary>& MenuDics() const { return menuDics_; }
+    const std::string& SettingsFile() const { return location_.settingsFile; }
     Colour ColourKey() const { return colourKey_; }
     bool Solid() const { return solid_; }
     bool PopupOpen() const { return popupOpen_; }
-    int HoverIndex = -1;
-    int DragOverIndex = -1;
-    std::string LaunchParameters;
-    std::string TipPrefix;
 
+private:
     std::string GetDisplayName(const std::string& path) const;
     bool IsProgramFile(const std::string& path);
-    std::string GetIconKey(const std::string& path) { return icons_.GetIconKey(path); }
-
     // The button under a point of the toolbar (pixels), or -1.
     int ButtonAtPoint(int x, int y) const;
     void EnableNonDropButtons(bool enabled);
+    void ReleasePressedButtons();
     void ShowButtonMenu(int index);
     void ShowContextMenu();
     void RunCommand(BarCommand command);
-    const std::vector<std::string>& ContextMenuCaptions() const { return mnuPopCaptions_; }
-
-private:
     void LoadSettings();
     void PrepareHint();
     void DrawGrip();
@@ -126,17 +115,24 @@ private:
     BarServices services_;
     BarControls controls_;
     ProgramHost& host_;
+    frmMenu& menu_;
+    frmToolTip& tip_;
     IconCache icons_;
-    std::string settingsFile_;
+    Settings settings_;
+    ItemDictionary fileDic_;
+    std::map<int, ItemDictionary> menuDics_;
+    SettingsLocation location_;
     Colour colourKey_ = 0;
     bool solid_ = false;
     bool popupOpen_ = false;
     bool unloaded_ = false;
     Point moveGrab_;
     TickMemory tick_;
-    frmMenu* menu_ = nullptr;
-    frmToolTip* tip_ = nullptr;
     std::vector<std::string> mnuPopCaptions_;
+    int hoverIndex_ = -1;
+    int dragOverIndex_ = -1;
+    std::string launchParameters_;
+    std::string tipPrefix_;
     // The last click on a menu button: when its menu closed, and which button it was.
     std::int64_t lastMenuClickMs_ = 0;
     int lastMenuIndex_ = 0;

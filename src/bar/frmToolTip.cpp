@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "app/Settings.h"
-#include "app/modAPI.h"
+#include "settings/Settings.h"
+#include "settings/WindowPlacement.h"
 
 namespace tarn {
 namespace {
@@ -14,8 +14,6 @@ constexpr int kHideDistance = 4;
 // Below and right of the pointer, clear of the cursor's picture.
 constexpr int kOffsetX = 3;
 constexpr int kOffsetY = 33;
-
-int Twips(double pixels, double twipsPerPixel) { return static_cast<int>(std::nearbyint(pixels * twipsPerPixel)); }
 
 }  // namespace
 
@@ -33,10 +31,9 @@ void frmToolTip::Form_Load() {
 void frmToolTip::ShowTip(const std::string& Text) {
     mousePos_ = screen_.CursorPos();
     const Size label = lblTip_.SetText(Text);
-    const double twipsX = screen_.TwipsPerPixelX();
-    const double twipsY = screen_.TwipsPerPixelY();
-    const Placement place{Twips(mousePos_.x + kOffsetX, twipsX), Twips(mousePos_.y + kOffsetY, twipsY),
-                          Twips(label.cx, twipsX), Twips(label.cy, twipsY)};
+    const TwipScale twips = screen_.Twips();
+    const Placement place{twips.TwipsX(mousePos_.x + kOffsetX), twips.TwipsY(mousePos_.y + kOffsetY),
+                          twips.TwipsX(label.cx), twips.TwipsY(label.cy)};
     PlaceWindowOnScreen(window_, screen_, place, false);
     tmrHide_.SetEnabled(true);
     window_.SetTopmost();

@@ -39,7 +39,7 @@ int GroupFinder::FindGroupButton(const std::string& path, const std::string& ico
 }
 
 void GroupFinder::ButtonAdded(int index, const ButtonRecord& button) {
-    if (button.description == "SEP") return;
+    if (button.kind == ButtonKind::Separator) return;
     if (fileGrouping_ == kGroupByType) {
         firstButton_.try_emplace(links_.TypeOf(button.tag), index);
     } else if (fileGrouping_ == kGroupByIcon) {

@@ -35,7 +35,7 @@ private:
 // target) or 2 (same icon key); any other value groups nothing.
 // Contract: during one build, the bar calls ButtonAdded for every button it appends to the toolbar, right after
 // Toolbar::Add and in that order; FindGroupButton then answers as a walk over those buttons would, the first
-// matching one winning and "SEP" buttons never taking part.
+// matching one winning and separator buttons never taking part.
 class GroupFinder {
 public:
     GroupFinder(int fileGrouping, LinkTargetCache& links);

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "model/ModelNames.h"
+#include "platform/ReplaceNames.h"
 #include "platform/Text.h"
 
 namespace tarn {
@@ -91,7 +92,8 @@ void LoadFileDic(ItemDictionary& dictionary, const std::string& folder, const Fi
 
     // Each listed file under its folded name, and where it may still go: the file system takes names that
     // differ only in case as one file, so the first of them to come, in the order file or the listing, is the
-    // one that counts. "desktop.ini" comes only where the order file names it, the order file never.
+    // one that counts. "desktop.ini" comes only where the order file names it, the order file never, nor a
+    // temporary file that a killed writer of the order file left behind.
     enum Place : char { Anywhere, OrderFileOnly, Taken };
     const std::vector<std::string> listing = fs.ListFiles(folder);
     std::unordered_map<std::string, std::size_t> byFoldedName;
@@ -99,7 +101,7 @@ void LoadFileDic(ItemDictionary& dictionary, const std::string& folder, const Fi
     std::vector<Place> place(listing.size(), Anywhere);
     for (std::size_t i = 0; i < listing.size(); ++i) {
         std::string folded = codec.FoldCase(listing[i]);
-        if (folded == orderFileKey) {
+        if (folded == orderFileKey || ReplaceTemporaryOwner(listing[i], kOrderFileName)) {
             place[i] = Taken;
             continue;
         }

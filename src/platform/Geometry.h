@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace tarn {
@@ -26,6 +28,33 @@ struct Rect {
     // PtInRect: right and bottom edges excluded.
     bool Contains(Point p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
     friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+// To the nearest integer, halves to the even neighbour (the default rounding mode), kept far inside the int range
+// so that a left edge plus a width cannot overflow.
+inline int RoundToInt(double value) {
+    constexpr double kLimit = 1 << 29;
+    return static_cast<int>(std::nearbyint(std::clamp(value, -kLimit, kLimit)));
+}
+
+// Twips (1/1440 inch) per screen pixel: 15 at 96 DPI. Window places and sizes are held in twips, windows
+// measure in pixels.
+struct TwipScale {
+    static constexpr unsigned kDefaultDpi = 96;
+    double perPixelX = 15.0;
+    double perPixelY = 15.0;
+
+    // A DPI of 0 (not known) counts as the default.
+    static constexpr unsigned DpiOrDefault(unsigned dpi) { return dpi != 0 ? dpi : kDefaultDpi; }
+    static constexpr TwipScale ForDpi(unsigned dpi) {
+        const double perPixel = 1440.0 / DpiOrDefault(dpi);
+        return {perPixel, perPixel};
+    }
+    int PixelsX(double twips) const { return RoundToInt(twips / perPixelX); }
+    int PixelsY(double twips) const { return RoundToInt(twips / perPixelY); }
+    int TwipsX(double pixels) const { return RoundToInt(pixels * perPixelX); }
+    int TwipsY(double pixels) const { return RoundToInt(pixels * perPixelY); }
+    friend bool operator==(const TwipScale&, const TwipScale&) = default;
 };
 
 // 0x00BBGGRR, as a Win32 COLORREF.

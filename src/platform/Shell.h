@@ -3,11 +3,13 @@
 
 namespace tarn {
 
+enum class SpecialFolder { LocalAppData };
+
 class Shell {
 public:
     virtual ~Shell() = default;
-    // Path of a shell special folder (CSIDL number); empty when it cannot be found.
-    virtual std::string GetSpecialFolderPath(int csidl) = 0;
+    // Path of a shell special folder; empty when it cannot be found.
+    virtual std::string GetSpecialFolderPath(SpecialFolder folder) = 0;
     // Index of the file's icon in the small system image list; 0 when the shell cannot describe it.
     virtual int SmallIconIndex(const std::string& path) = 0;
     // SHGFI_EXETYPE: the file is an executable program.
@@ -19,7 +21,5 @@ public:
     // Shows a folder in the file browser.
     virtual void OpenFolder(const std::string& folder) = 0;
 };
-
-constexpr int kCsidlLocalAppData = 28;
 
 }  // namespace tarn

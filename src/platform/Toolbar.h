@@ -7,11 +7,15 @@ namespace tarn {
 
 enum class ButtonStyle { Plain = 0, DropDown = 5 };
 
+// What a button stands for: a file that is no program, a program, a sub folder's menu, a separator line, or the
+// information button of an empty or missing button folder.
+enum class ButtonKind { File, Program, Folder, Separator, Info };
+
 struct ButtonRecord {
     ButtonStyle style = ButtonStyle::Plain;
     std::string image;        // key in ilIcons; empty for none
     std::string tag;          // full path of the file or sub folder
-    std::string description;  // "EXEC", "FOLDER", "SEP", "INFO" or empty
+    ButtonKind kind = ButtonKind::File;
     std::string caption;
     bool enabled = true;
     bool pressed = false;

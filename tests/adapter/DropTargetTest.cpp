@@ -134,7 +134,7 @@ struct DropCall {
 // Records every call in order and answers OLEDragOver with `effect`.
 class RecordingHandler final : public FileDropHandler {
 public:
-    int OLEDragOver(bool hasFiles, int buttons, int shift, Point point, DragState state) override {
+    DropEffect OLEDragOver(bool hasFiles, int buttons, int shift, Point point, DragState state) override {
         overs.push_back({hasFiles, buttons, shift, point, state});
         order += 'O';
         return effect;
@@ -144,7 +144,7 @@ public:
         order += 'D';
     }
 
-    int effect = kDropEffectMove;
+    DropEffect effect = DropEffect::Move;
     std::vector<OverCall> overs;
     std::vector<DropCall> drops;
     std::string order;
@@ -239,31 +239,31 @@ TEST_F(DropTargetTest, KeyStateBecomesButtonAndShiftMasks) {
 TEST_F(DropTargetTest, EffectIsTheHandlersMaskedByWhatTheSourceAllows) {
     // The drag shows the move effect; the drop itself tells the source its files were copied, never moved.
     struct Case {
-        int handlerEffect;
+        DropEffect handlerEffect;
         DWORD allowed;
         DWORD expected;
         DWORD dropped;
     };
     const Case cases[] = {
-        {kDropEffectMove, kCopyOrMove, DROPEFFECT_MOVE, DROPEFFECT_COPY},
-        {kDropEffectMove, DROPEFFECT_MOVE | DROPEFFECT_LINK, DROPEFFECT_MOVE, DROPEFFECT_NONE},
-        {kDropEffectMove, DROPEFFECT_COPY, DROPEFFECT_NONE, DROPEFFECT_NONE},
-        {kDropEffectMove, DROPEFFECT_NONE, DROPEFFECT_NONE, DROPEFFECT_NONE},
-        {kDropEffectNone, kCopyOrMove, DROPEFFECT_NONE, DROPEFFECT_NONE},
-        {kDropEffectNone, DROPEFFECT_COPY, DROPEFFECT_NONE, DROPEFFECT_NONE},
+        {DropEffect::Move, kCopyOrMove, DROPEFFECT_MOVE, DROPEFFECT_COPY},
+        {DropEffect::Move, DROPEFFECT_MOVE | DROPEFFECT_LINK, DROPEFFECT_MOVE, DROPEFFECT_NONE},
+        {DropEffect::Move, DROPEFFECT_COPY, DROPEFFECT_NONE, DROPEFFECT_NONE},
+        {DropEffect::Move, DROPEFFECT_NONE, DROPEFFECT_NONE, DROPEFFECT_NONE},
+        {DropEffect::None, kCopyOrMove, DROPEFFECT_NONE, DROPEFFECT_NONE},
+        {DropEffect::None, DROPEFFECT_COPY, DROPEFFECT_NONE, DROPEFFECT_NONE},
     };
     MemoryDataObject data = FileList({"C:\\a.txt"});
     for (const Case& c : cases) {
         handler.effect = c.handlerEffect;
         DWORD effect = c.allowed;
         ASSERT_EQ(target->DragEnter(&data, MK_LBUTTON, Screen(3, 3), &effect), S_OK);
-        EXPECT_EQ(effect, c.expected) << "enter, handler " << c.handlerEffect << ", allowed " << c.allowed;
+        EXPECT_EQ(effect, c.expected) << "enter, handler " << static_cast<int>(c.handlerEffect) << ", allowed " << c.allowed;
         effect = c.allowed;
         ASSERT_EQ(target->DragOver(MK_LBUTTON, Screen(4, 4), &effect), S_OK);
-        EXPECT_EQ(effect, c.expected) << "over, handler " << c.handlerEffect << ", allowed " << c.allowed;
+        EXPECT_EQ(effect, c.expected) << "over, handler " << static_cast<int>(c.handlerEffect) << ", allowed " << c.allowed;
         effect = c.allowed;
         ASSERT_EQ(target->Drop(&data, 0, Screen(4, 4), &effect), S_OK);
-        EXPECT_EQ(effect, c.dropped) << "drop, handler " << c.handlerEffect << ", allowed " << c.allowed;
+        EXPECT_EQ(effect, c.dropped) << "drop, handler " << static_cast<int>(c.handlerEffect) << ", allowed " << c.allowed;
     }
 }
 
@@ -305,13 +305,13 @@ TEST_F(DropTargetTest, DropHandsOverEveryPathAsUtf8) {
 TEST_F(DropTargetTest, DataWithoutFileListIsRefusedAndDropsAnEmptyList) {
     MemoryDataObject data = UnicodeText(L"C:\\looks-like-a-path.txt");
     DWORD effect = kCopyOrMove;
-    handler.effect = kDropEffectNone;
+    handler.effect = DropEffect::None;
     ASSERT_EQ(target->DragEnter(&data, MK_LBUTTON, Screen(5, 5), &effect), S_OK);
     EXPECT_FALSE(handler.overs.back().hasFiles);
     EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
 
     // Even a handler that says move ends a drop of no files with no effect.
-    handler.effect = kDropEffectMove;
+    handler.effect = DropEffect::Move;
     effect = kCopyOrMove;
     ASSERT_EQ(target->Drop(&data, 0, Screen(6, 6), &effect), S_OK);
     EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
@@ -322,7 +322,7 @@ TEST_F(DropTargetTest, DataWithoutFileListIsRefusedAndDropsAnEmptyList) {
 
 TEST_F(DropTargetTest, FileDropRefusedByTheHandlerHasNoEffect) {
     MemoryDataObject data = FileList({"C:\\a.txt"});
-    handler.effect = kDropEffectNone;
+    handler.effect = DropEffect::None;
     DWORD effect = kCopyOrMove;
     ASSERT_EQ(target->Drop(&data, 0, Screen(6, 6), &effect), S_OK);
     EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));

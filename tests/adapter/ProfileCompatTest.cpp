@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/IniFile.h"
-#include "app/SettingsFile.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsFile.h"
 #include "platform/Text.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32FileSystem.h"
@@ -39,15 +39,6 @@ void PlatformSet(const std::string& file, const std::string& section, const std:
     ASSERT_TRUE(WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
                                            Widen(file).c_str()));
 }
-
-struct NoShell final : Shell {
-    std::string GetSpecialFolderPath(int) override { return {}; }
-    int SmallIconIndex(const std::string&) override { return 0; }
-    bool IsExecutable(const std::string&) override { return false; }
-    std::string GetLinkTarget(const std::string& path) override { return path; }
-    void Open(const std::string&, const std::string&) override {}
-    void OpenFolder(const std::string&) override {}
-};
 
 // The platform's profile functions and our IniFile on the same files. The platform caches a profile it has
 // read, so each file gets a name of its own and is never changed behind the platform's back.
@@ -104,8 +95,7 @@ TEST_F(ProfileCompatTest, SettingsWeWriteReadBackThroughTheProfileFunctions) {
         // And our reader agrees with what we wrote.
         Settings read;
         Placement readPlace = kDesignedBar;
-        NoShell shell;
-        ReadSettingsFile(file, read, readPlace, fs, codec, shell);
+        ReadSettingsFile({file, "C:\\Buttons"}, read, readPlace, fs, codec);
         EXPECT_EQ(read, settings);
         EXPECT_EQ(readPlace, placement);
     }

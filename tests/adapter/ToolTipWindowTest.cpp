@@ -4,7 +4,7 @@
 
 #include "bar/frmToolTip.h"
 #include "platform/win32/GdiHandles.h"
-#include "platform/win32/ToolTipWindow.h"
+#include "bar/win32/ToolTipWindow.h"
 #include "platform/win32/Win32Services.h"
 
 namespace tarn::win32 {
@@ -77,12 +77,9 @@ protected:
 
 struct TipUnderTest {
     Win32Screen screen;
-    ToolTipWindow window;
-    frmToolTip tip{window, window, window.HideTimer(), screen};
-    TipUnderTest() {
-        window.Attach(&tip);
-        tip.Form_Load();
-    }
+    ToolTipWindow window{screen};
+    frmToolTip& tip = window.Form();
+    TipUnderTest() { tip.Form_Load(); }
 };
 
 TEST_F(ToolTipWindowTest, ShowingTheTipLeavesTheActivationWithTheWindowTheUserWorksIn) {
@@ -130,7 +127,8 @@ TEST_F(ToolTipWindowTest, ItIsATopmostToolWindowWithoutActivation) {
 }
 
 TEST_F(ToolTipWindowTest, TheLabelGrowsWithItsLinesAndItsWidestLine) {
-    ToolTipWindow window;
+    Win32Screen screen;
+    ToolTipWindow window(screen);
     const Size one = window.SetText("Editor");
     const Size two = window.SetText("Editor\r\nNotes");
     EXPECT_GT(one.cy, 0);

@@ -47,9 +47,10 @@ protected:
 };
 
 TEST_F(Win32ToolbarTest, EmptyingPutsAFreshControlInTheOldOnesPlace) {
-    Win32Toolbar toolbar(parent_, images_, 8, owner_);
+    Win32Toolbar toolbar(images_, owner_);
+    toolbar.Create(parent_, 8);
     ASSERT_EQ(owner_.created, std::vector<HWND>{toolbar.Hwnd()});
-    for (int i = 0; i < 5; ++i) toolbar.Add({ButtonStyle::Plain, "", "", "", "button " + std::to_string(i)});
+    for (int i = 0; i < 5; ++i) toolbar.Add({ButtonStyle::Plain, "", "", ButtonKind::File, "button " + std::to_string(i)});
     toolbar.Move({8, 10, 308, 60});
     ASSERT_EQ(ControlButtons(toolbar.Hwnd()), 5);
     toolbar.SetVisible(false);
@@ -72,8 +73,8 @@ TEST_F(Win32ToolbarTest, EmptyingPutsAFreshControlInTheOldOnesPlace) {
     EXPECT_EQ(GetWindow(sibling_, GW_HWNDNEXT), toolbar.Hwnd());
 
     // The new control takes buttons and lays them out as the first did.
-    toolbar.Add({ButtonStyle::Plain, "", "", "", "again"});
-    toolbar.Add({ButtonStyle::DropDown, "", "", "", "menu"});
+    toolbar.Add({ButtonStyle::Plain, "", "", ButtonKind::File, "again"});
+    toolbar.Add({ButtonStyle::DropDown, "", "", ButtonKind::File, "menu"});
     toolbar.SetVisible(true);
     toolbar.Move({8, 10, 308, 60});
     EXPECT_EQ(ControlButtons(toolbar.Hwnd()), 2);
@@ -82,8 +83,9 @@ TEST_F(Win32ToolbarTest, EmptyingPutsAFreshControlInTheOldOnesPlace) {
 }
 
 TEST_F(Win32ToolbarTest, ButtonsNotYetHandedToTheControlAreDroppedWithoutANewControl) {
-    Win32Toolbar toolbar(parent_, images_, 8, owner_);
-    toolbar.Add({ButtonStyle::Plain, "", "", "", "never laid out"});
+    Win32Toolbar toolbar(images_, owner_);
+    toolbar.Create(parent_, 8);
+    toolbar.Add({ButtonStyle::Plain, "", "", ButtonKind::File, "never laid out"});
     toolbar.Clear();
     EXPECT_EQ(toolbar.Count(), 0);
     EXPECT_TRUE(owner_.destroying.empty());

@@ -1,11 +1,11 @@
 #pragma once
-#include <memory>
+#include <string>
 #include <vector>
 
 #include "bar/ProgramHost.h"
 #include "bar/frmMenu.h"
-#include "bar/frmToolTip.h"
 #include "bar/frmTarnDock.h"
+#include "bar/frmToolTip.h"
 #include "fakes/FakeControls.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeServices.h"
@@ -31,17 +31,13 @@ inline constexpr const char* kFreshSettingsFile =
 
 class FakeProgramHost final : public ProgramHost {
 public:
-    void UnloadWindow(FormName form) override { unloaded.push_back(form); }
+    void UnloadWindow(FormName) override { ++unloaded; }
     void EndProgram() override { ++ends; }
-    int ShowFoldersToEdit(const std::string& folderPath) override {
-        foldersToEdit.push_back(folderPath);
-        return foldersToEditResult;
-    }
+    int ShowFoldersToEdit(const std::string&) override { return foldersToEditResult; }
     void ShowOptions() override { ++options; }
     void ShowHelp() override { ++help; }
-    std::vector<FormName> unloaded;
+    int unloaded = 0;
     int ends = 0;
-    std::vector<std::string> foldersToEdit;
     int foldersToEditResult = 2;
     int options = 0;
     int help = 0;
@@ -50,20 +46,18 @@ public:
 // A bar with every platform service and control faked. The local application-data folder is
 // C:\Users\me\AppData\Local; the toolbar starts 8 pixels from the left, as designed at 15 twips per pixel.
 struct BarRig {
-    static constexpr const char* kLocal = "C:\\Users\\me\\AppData\\Local";
     static constexpr const char* kSettingsFile = "C:\\Users\\me\\AppData\\Local\\TarnDock\\TarnDock.ini";
     static constexpr const char* kButtons = "C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons";
 
     BarRig();
-    // Writes a settings file whose FolderPath is the given folder, and creates that folder.
-    void UseButtonFolder(const std::string& folder);
+    // Writes a settings file whose FolderPath is the given folder (and any further lines), and creates the folder.
+    void UseButtonFolder(const std::string& folder, const std::string& moreLines = {});
     frmTarnDock& Load();
     // Ticks of the transparency timer, 50 ms apart.
     void Tick(int ticks = 1);
     // Rests the pointer on the bar until it turns solid (at most eight ticks).
     void RestUntilSolid();
-    std::vector<std::string> Images() const;  // toolbar images, in order
-    std::string SettingsText() const;
+    std::string SettingsText() const { return fs.Bytes(kSettingsFile).value_or(""); }
 
     FakeFileSystem fs;
     FakeTextCodec codec;
@@ -81,13 +75,14 @@ struct BarRig {
     FakeTimer tmrMouse;
     FakePopupMenu popup;
     FakeProgramHost host;
-    std::unique_ptr<frmTarnDock> bar;
+    // The bar takes the menu host and the tooltip before they are made; it uses them only once loaded.
+    frmTarnDock bar;
     FakeWindow menuWindow{{0, 0, 200, 60}};
-    std::unique_ptr<frmMenu> menu;
+    frmMenu menu;
     FakeWindow tipWindow{{0, 0, 100, 20}};
     FakeTipLabel lblTip;
     FakeTimer tmrHide;
-    std::unique_ptr<frmToolTip> tip;
+    frmToolTip tip;
 };
 
 }  // namespace tarn::fakes

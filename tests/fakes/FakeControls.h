@@ -1,8 +1,8 @@
 #pragma once
 #include <functional>
 #include <map>
-#include <unordered_map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Canvas.h"
@@ -19,36 +19,23 @@ namespace tarn::fakes {
 // System colours as a test display renders them.
 Colour SysColourValue(SysColour colour);
 
-// Records what is drawn: the pixels set, lines and icons, over a background.
+// Keeps what is drawn: the pixels set, lines and icons, over a background.
 class FakeCanvas final : public Canvas {
 public:
     explicit FakeCanvas(Size size = {16, 16}) : size_(size) {}
-    void Resize(Size size) { size_ = size; }
     Size ClientSize() const override { return size_; }
     void SetBackground(Colour colour) override { background_ = colour; }
     void SetBackground(SysColour colour) override { background_ = SysColourValue(colour); }
-    void Clear() override;
+    void Clear() override { pixels_.clear(), lines = icons = 0; }
     void SetPixel(int x, int y, SysColour colour) override { pixels_[{x, y}] = SysColourValue(colour); }
     Colour GetPixel(int x, int y) const override;
-    void Line(int x1, int y1, int x2, int y2, Colour colour) override;
-    void DrawSystemSmallIcon(int index, int x, int y) override { icons.push_back({index, x, y}); }
-    void Refresh() override { ++refreshes; }
-
+    void Line(int, int, int, int, Colour) override { ++lines; }
+    void DrawSystemSmallIcon(int index, int, int) override { icons = index + 1; }
+    void Refresh() override {}
     Colour Background() const { return background_; }
     std::size_t PixelCount() const { return pixels_.size(); }
-    struct LineCall {
-        int x1, y1, x2, y2;
-        Colour colour;
-        friend bool operator==(const LineCall&, const LineCall&) = default;
-    };
-    struct IconCall {
-        int index, x, y;
-        friend bool operator==(const IconCall&, const IconCall&) = default;
-    };
-    std::vector<LineCall> lines;
-    std::vector<IconCall> icons;
-    int clears = 0;
-    int refreshes = 0;
+    int lines = 0;
+    int icons = 0;  // 1 + the index of the last icon drawn; 0 for none
 
 private:
     Size size_;
@@ -56,17 +43,13 @@ private:
     std::map<std::pair<int, int>, Colour> pixels_;
 };
 
-// A picture is what its canvas showed when it was added: here its lines and icons.
+// A picture is what its canvas showed when it was added: here the icon drawn on it.
 class FakeImageList final : public ImageList {
 public:
     bool Has(const std::string& key) const override { return pictures.contains(key); }
     void Add(const std::string& key, const Canvas& picture) override;
-    struct Picture {
-        std::vector<FakeCanvas::LineCall> lines;
-        std::vector<FakeCanvas::IconCall> icons;
-    };
-    std::unordered_map<std::string, Picture> pictures;
-    std::vector<std::string> order;  // keys in the order added
+    std::unordered_map<std::string, int> pictures;  // key -> FakeCanvas::icons
+    std::vector<std::string> order;                 // keys in the order added
 };
 
 // Lays buttons out in rows of fixed-size cells, wrapping at its width, as a wrapping toolbar does.
@@ -77,7 +60,7 @@ public:
     static constexpr int kCaptionButtonWidth = 150;
 
     void Clear() override { buttons.clear(); }
-    int Add(const ButtonRecord& button) override;
+    int Add(const ButtonRecord& button) override { return buttons.push_back(button), Count(); }
     int Count() const override { return static_cast<int>(buttons.size()); }
     const ButtonRecord& Button(int index) const override { return buttons.at(static_cast<std::size_t>(index - 1)); }
     void SetStyle(int index, ButtonStyle style) override { At(index).style = style; }
@@ -86,18 +69,15 @@ public:
     void SetPressed(int index, bool pressed) override { At(index).pressed = pressed; }
     Rect ButtonRect(int index) const override;
     void Move(const Rect& bounds) override { bounds_ = bounds; }
-    Rect Bounds() const override;
-    int RowsHeight() const override;
+    Rect Bounds() const override { return {bounds_.left, bounds_.top, bounds_.right, bounds_.top + RowsHeight()}; }
+    int RowsHeight() const override { return buttons.empty() ? 0 : ButtonRect(Count()).bottom; }
     int ButtonHeight() const override { return kButtonHeight; }
-    void SetVisible(bool visible) override { visible_ = visible; }
-    bool Visible() const { return visible_; }
-
+    void SetVisible(bool) override {}
     std::vector<ButtonRecord> buttons;
 
 private:
     ButtonRecord& At(int index) { return buttons.at(static_cast<std::size_t>(index - 1)); }
     Rect bounds_{0, 0, 360, 48};
-    bool visible_ = true;
 };
 
 class FakeControl final : public Control {
@@ -122,55 +102,47 @@ private:
     bool enabled_ = false;
 };
 
-// A window whose client area is its rectangle less a border of `border` pixels each side.
+// A window whose client area is its rectangle less a border of `border` pixels each side. `changes` counts
+// everything that alters what it shows.
 class FakeWindow final : public Window {
 public:
     explicit FakeWindow(Rect rect = {0, 0, 376, 48}, int border = 0) : rect_(rect), border_(border) {}
     Rect WindowRect() const override { return rect_; }
     Size ClientSize() const override { return {rect_.Width() - 2 * border_, rect_.Height() - 2 * border_}; }
-    void Move(const Rect& pixels) override;
-    void SetTopmost() override { ++topmostCalls; }
-    std::uint32_t ExStyle() const override { return exStyle_; }
-    void SetExStyle(std::uint32_t style) override;
-    void SetLayeredAttributes(Colour key, int alpha, std::uint32_t flags) override;
-    bool IsVisible() const override { return visible_; }
-    void Show(ShowCommand command) override;
+    void Move(const Rect& pixels) override { rect_ = pixels, ++changes; }
+    void SetTopmost() override { topmost = true; }
+    void SetSeeThrough(Colour key, int a) override { seeThrough = true, colourKey = key, alpha = a, ++changes; }
+    void SetSolid(int a) override { seeThrough = false, alpha = a, ++changes; }
+    bool HasTaskbarButton() const override { return taskbar; }
+    void SetTaskbarButton(bool show) override { taskbar = show; }
+    bool IsVisible() const override { return lastShow != ShowCommand::Hide; }
+    void Show(ShowCommand command) override { lastShow = command, ++changes; }
 
-    struct Layered {
-        Colour key;
-        int alpha;
-        std::uint32_t flags;
-        friend bool operator==(const Layered&, const Layered&) = default;
-    };
-    std::vector<Layered> layered;
-    std::vector<std::uint32_t> exStyles;
-    std::vector<Rect> moves;
-    std::vector<ShowCommand> shows;
-    int topmostCalls = 0;
-    // Everything recorded that changes what the window shows.
-    std::size_t Changes() const { return layered.size() + exStyles.size() + moves.size() + shows.size(); }
+    bool topmost = false;
+    bool seeThrough = false;
+    Colour colourKey = 0;
+    int alpha = -1;
+    bool taskbar = true;
+    ShowCommand lastShow = ShowCommand::Hide;
+    int changes = 0;
 
 private:
     Rect rect_;
     int border_;
-    std::uint32_t exStyle_ = 0;
-    bool visible_ = false;
 };
 
 // A popup menu that answers with the scripted choices, one per Show, then with -1 (dismissed). `during` runs
 // while the menu is open, as the timers do.
 class FakePopupMenu final : public PopupMenu {
 public:
-    int Show(const std::vector<MenuEntry>& entries, std::optional<Point> anchor) override;
+    int Show(const std::vector<MenuItem>& items, std::optional<Point> anchor) override;
     int TextWidth(const std::string& text) const override { return 7 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) const override { return 15; }
     std::vector<int> choices;
     std::function<void()> during;
-    struct Shown {
-        std::vector<MenuEntry> entries;
-        std::optional<Point> anchor;
-    };
-    std::vector<Shown> shown;
+    int shows = 0;
+    std::vector<MenuItem> items;  // of the last menu shown
+    std::optional<Point> anchor;
 };
 
 // A label 6 pixels per character of its longest line and 16 per line.

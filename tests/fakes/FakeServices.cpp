@@ -26,13 +26,7 @@ Rect FakeScreen::MonitorRect(const Rect& pixels) const {
     return *best;
 }
 
-std::string FakeShell::GetSpecialFolderPath(int csidl) {
-    const auto it = specialFolders.find(csidl);
-    return it == specialFolders.end() ? std::string() : it->second;
-}
-
 int FakeShell::SmallIconIndex(const std::string& path) {
-    ++iconQueries;
     if (iconRule) {
         if (const auto index = iconRule(path)) return *index;
     }
@@ -44,7 +38,6 @@ int FakeShell::SmallIconIndex(const std::string& path) {
 }
 
 bool FakeShell::IsExecutable(const std::string& path) {
-    ++exeQueries;
     const std::string ext = AsciiLower(ExtensionOf(path));
     return ext == "exe" || ext == "com" || ext == "bat";
 }

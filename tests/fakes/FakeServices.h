@@ -1,9 +1,8 @@
 #pragma once
 #include <functional>
-#include <map>
 #include <optional>
-#include <unordered_map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/Clock.h"
@@ -22,58 +21,48 @@ public:
 // Monitors in pixels; the first is the primary one.
 class FakeScreen final : public Screen {
 public:
-    double TwipsPerPixelX() const override { return twipsPerPixel; }
-    double TwipsPerPixelY() const override { return twipsPerPixel; }
+    TwipScale Twips() const override { return twips; }
     Rect MonitorRect(const Rect& pixels) const override;
-    Point CursorPos() const override {
-        ++cursorReads;
-        return cursor;
-    }
+    Point CursorPos() const override { return cursor; }
     std::vector<Rect> monitors{{0, 0, 1024, 768}};
-    double twipsPerPixel = 15;
+    TwipScale twips;
     Point cursor;
-    mutable int cursorReads = 0;
 };
 
+// Keeps the last message shown and how many there were.
 class FakeMessageBox final : public MessageDialog {
 public:
-    void Show(const std::string& text, const std::string& title, MessageIcon icon) override {
-        shown.push_back({text, title, icon});
+    void Show(const std::string& message, const std::string& caption, MessageIcon) override {
+        text = message, title = caption, ++shown;
     }
-    struct Message {
-        std::string text, title;
-        MessageIcon icon;
-        friend bool operator==(const Message&, const Message&) = default;
-    };
-    std::vector<Message> shown;
+    std::string text, title;
+    int shown = 0;
 };
 
-// Icons by extension, programs by extension, shortcuts by a table; records what it opened.
+// Icons by extension, programs by extension, shortcuts by a table; keeps what it opened.
 class FakeShell final : public Shell {
 public:
-    std::string GetSpecialFolderPath(int csidl) override;
+    std::string GetSpecialFolderPath(SpecialFolder) override { return localAppData; }
     int SmallIconIndex(const std::string& path) override;
     bool IsExecutable(const std::string& path) override;
     std::string GetLinkTarget(const std::string& path) override;
     void Open(const std::string& file, const std::string& parameters) override { opened.push_back({file, parameters}); }
-    void OpenFolder(const std::string& folder) override { openedFolders.push_back(folder); }
+    void OpenFolder(const std::string& folder) override { openedFolder = folder; }
 
-    std::map<int, std::string> specialFolders{{28, "C:\\Users\\me\\AppData\\Local"}};
+    std::string localAppData = "C:\\Users\\me\\AppData\\Local";
     // Rules instead of tables, for folders too large to list every path (the benchmarks): tried first.
     std::function<std::optional<int>(const std::string&)> iconRule;
     std::function<std::optional<std::string>(const std::string&)> linkRule;
     std::unordered_map<std::string, int> iconByPath;       // exact path first
     std::unordered_map<std::string, int> iconByExtension;  // lower-case extension, else 1
     std::unordered_map<std::string, std::string> links;    // shortcut path -> target
-    int iconQueries = 0;
-    int exeQueries = 0;
     int linkQueries = 0;
     struct Launch {
         std::string file, parameters;
         friend bool operator==(const Launch&, const Launch&) = default;
     };
     std::vector<Launch> opened;
-    std::vector<std::string> openedFolders;
+    std::string openedFolder;
 };
 
 }  // namespace tarn::fakes

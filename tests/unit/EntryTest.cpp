@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Entry.h"
+#include "main/Entry.h"
 #include "fakes/FakeServices.h"
 #include "fakes/FakeTextCodec.h"
 
@@ -21,11 +21,11 @@ TEST(Entry, OneMutexNamePerInstallationInTheUsersSession) {
 TEST(Entry, ASecondStartOnlySaysThatTheProgramIsRunning) {
     fakes::FakeMessageBox messageBox;
     EXPECT_TRUE(EntryMayShowBar(false, "C:\\Tools\\TarnDock.exe", messageBox));
-    EXPECT_TRUE(messageBox.shown.empty());
+    EXPECT_EQ(messageBox.shown, 0);
     EXPECT_FALSE(EntryMayShowBar(true, "C:\\Tools\\Dock.exe", messageBox));
-    ASSERT_EQ(messageBox.shown.size(), 1u);
-    EXPECT_EQ(messageBox.shown[0], (fakes::FakeMessageBox::Message{"Program already running.\r\nC:\\Tools\\TarnDock.exe",
-                                                                   "TarnDock", MessageIcon::Information}));
+    EXPECT_EQ(messageBox.shown, 1);
+    EXPECT_EQ(messageBox.text, "Program already running.\r\nC:\\Tools\\TarnDock.exe");
+    EXPECT_EQ(messageBox.title, "TarnDock");
 }
 
 }  // namespace

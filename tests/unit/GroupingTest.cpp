@@ -29,7 +29,7 @@ struct GroupingTest : testing::Test {
             ButtonRecord button;
             if (entry.path.empty()) {
                 button.image = "sep";
-                button.description = "SEP";
+                button.kind = ButtonKind::Separator;
                 button.enabled = false;
                 joined.push_back(-1);
             } else {
@@ -47,65 +47,37 @@ struct GroupingTest : testing::Test {
     fakes::FakeToolbar toolbar;
 };
 
-TEST_F(GroupingTest, NoGroupingAndUnknownModesGiveEveryFileItsOwnButton) {
-    const std::vector<Entry> entries{{"C:\\B\\a.txt", "I5"}, {"C:\\B\\b.txt", "I5"}, {"C:\\B\\c.txt", "I5"}};
-    for (const int mode : {kNoGrouping, 3, -1, 100}) {
-        EXPECT_EQ(Build(mode, entries), (std::vector<int>{-1, -1, -1})) << mode;
-        EXPECT_EQ(toolbar.Count(), 3);
-    }
-    EXPECT_EQ(shell.linkQueries, 0);
-}
-
-TEST_F(GroupingTest, ByIconJoinsTheFirstEarlierButtonWithTheSameKey) {
-    EXPECT_EQ(Build(kByIcon, {{"C:\\B\\Editor.lnk", "I7"},
-                              {"C:\\B\\notes.txt", "I5"},
-                              {"C:\\B\\Editor 2.lnk", "I7"},
-                              {"C:\\B\\todo.txt", "I5"},
-                              {"C:\\B\\app.exe", "I9"}}),
-              (std::vector<int>{-1, -1, 1, 2, -1}));
-    EXPECT_EQ(toolbar.Count(), 3);
-    EXPECT_EQ(shell.linkQueries, 0);
-}
-
-TEST_F(GroupingTest, ByTypeUsesTheLowerCaseExtensionOfTheShortcutTarget) {
-    shell.links = {{"C:\\B\\x.lnk", "C:\\Programs\\x.exe"}, {"C:\\B\\z.lnk", "C:\\Docs\\z.txt"}};
-    EXPECT_EQ(Build(kByType, {{"C:\\B\\x.lnk", "I1"}, {"C:\\B\\Y.EXE", "I2"}, {"C:\\B\\z.lnk", "I1"},
-                              {"C:\\B\\w.TXT", "I3"}, {"C:\\B\\v.lnk", "I4"}}),
-              (std::vector<int>{-1, 1, -1, 2, -1}));
-}
-
-TEST_F(GroupingTest, ByTypeGathersFolderShortcutsAndFilesWithoutExtension) {
-    shell.links = {{"C:\\B\\Docs.lnk", "C:\\Users\\me\\Documents"}, {"C:\\B\\Tmp.lnk", "C:\\My.Data\\Temp"}};
-    EXPECT_EQ(Build(kByType, {{"C:\\B\\Docs.lnk", "I3"}, {"C:\\B\\a.txt", "I5"}, {"C:\\B\\Tmp.lnk", "I3"},
-                              {"C:\\B\\README", "I6"}}),
-              (std::vector<int>{-1, -1, 1, 1}));
-}
-
-TEST_F(GroupingTest, ASeparatorNeitherStopsNorTakesAGroup) {
-    // A separator has no tag, so a naive type test would give it the empty type of README and LICENSE.
-    for (const int mode : {kByType, kByIcon}) {
-        EXPECT_EQ(Build(mode, {kSeparator, {"C:\\B\\README", "I6"}, kSeparator, kSeparator, {"C:\\B\\LICENSE", "I6"}}),
-                  (std::vector<int>{-1, -1, -1, -1, 2}))
-            << mode;
-    }
-    // "sep" is also a separator's image key: an icon key never meets it.
-    EXPECT_EQ(Build(kByIcon, {kSeparator, {"C:\\B\\odd", "sep"}}), (std::vector<int>{-1, -1}));
-}
-
-TEST_F(GroupingTest, TheFirstOfSeveralMatchingButtonsWins) {
-    LinkTargetCache links(shell);
-    GroupFinder finder(kByIcon, links);
-    EXPECT_EQ(finder.FindGroupButton("C:\\B\\a.txt", "I5"), -1);
-    const auto button = [](const char* image, const char* tag) {
-        ButtonRecord record;
-        record.image = image;
-        record.tag = tag;
-        return record;
+TEST_F(GroupingTest, EachModeJoinsTheFirstEarlierButtonOfTheSameKind) {
+    shell.links = {{"C:\\B\\x.lnk", "C:\\Programs\\x.exe"}, {"C:\\B\\z.lnk", "C:\\Docs\\z.txt"},
+                   {"C:\\B\\Docs.lnk", "C:\\Users\\me\\Documents"}, {"C:\\B\\Tmp.lnk", "C:\\My.Data\\Temp"}};
+    const std::vector<Entry> same{{"C:\\B\\a.txt", "I5"}, {"C:\\B\\b.txt", "I5"}};
+    const struct {
+        int mode;
+        std::vector<Entry> entries;
+        std::vector<int> joined;
+    } cases[] = {
+        {kNoGrouping, same, {-1, -1}},
+        {3, same, {-1, -1}},
+        {-1, same, {-1, -1}},
+        {kByIcon,
+         {{"C:\\B\\E.lnk", "I7"}, {"C:\\B\\n.txt", "I5"}, {"C:\\B\\E2.lnk", "I7"}, {"C:\\B\\t.txt", "I5"},
+          {"C:\\B\\app.exe", "I9"}},
+         {-1, -1, 1, 2, -1}},
+        // By the lower-case extension of the shortcut's target.
+        {kByType,
+         {{"C:\\B\\x.lnk", "I1"}, {"C:\\B\\Y.EXE", "I2"}, {"C:\\B\\z.lnk", "I1"}, {"C:\\B\\w.TXT", "I3"},
+          {"C:\\B\\v.lnk", "I4"}},
+         {-1, 1, -1, 2, -1}},
+        // Folder shortcuts and files without an extension gather.
+        {kByType,
+         {{"C:\\B\\Docs.lnk", "I3"}, {"C:\\B\\a.txt", "I5"}, {"C:\\B\\Tmp.lnk", "I3"}, {"C:\\B\\README", "I6"}},
+         {-1, -1, 1, 1}},
+        // A separator has no tag, so a naive type test would give it the empty type of README and LICENSE.
+        {kByType, {kSeparator, {"C:\\B\\README", "I6"}, kSeparator, {"C:\\B\\LICENSE", "I6"}}, {-1, -1, -1, 2}},
+        {kByIcon, {kSeparator, {"C:\\B\\README", "I6"}, kSeparator, {"C:\\B\\LICENSE", "I6"}}, {-1, -1, -1, 2}},
+        {kByIcon, {kSeparator, {"C:\\B\\odd", "sep"}}, {-1, -1}},  // "sep" is also a separator's image key
     };
-    finder.ButtonAdded(1, button("I9", "C:\\B\\x.exe"));
-    finder.ButtonAdded(2, button("I5", "C:\\B\\b.txt"));
-    finder.ButtonAdded(3, button("I5", "C:\\B\\c.txt"));
-    EXPECT_EQ(finder.FindGroupButton("C:\\B\\a.txt", "I5"), 2);
+    for (const auto& c : cases) EXPECT_EQ(Build(c.mode, c.entries), c.joined) << c.mode << " " << c.entries[0].path;
 }
 
 TEST_F(GroupingTest, LinkTargetCacheGivesTargetOrPathAndAsksTheShellOncePerPath) {

@@ -2,7 +2,6 @@
 
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeTextCodec.h"
-#include "model/ModelNames.h"
 #include "model/OrderFile.h"
 
 namespace tarn {
@@ -27,8 +26,8 @@ std::string OrderBytes(const Lines& lines) {
     return bytes;
 }
 
-std::vector<std::string> Keys(const ItemDictionary& dic) {
-    std::vector<std::string> keys;
+Lines Keys(const ItemDictionary& dic) {
+    Lines keys;
     for (const ItemEntry& entry : dic) keys.push_back(entry.key);
     return keys;
 }
@@ -48,207 +47,113 @@ struct OrderFileTest : testing::Test {
     FakeTextCodec codec;
 };
 
-// Reading the lines.
-
-TEST(OrderFileParse, DropsTheFirstTwoLinesUnreadWhateverTheyHold) {
-    FakeTextCodec codec;
-    EXPECT_EQ(ParseOrderFile("a.lnk\r\nb.lnk\r\nc.lnk\r\n", codec), Lines{"c.lnk"});
-    EXPECT_EQ(ParseOrderFile(kHeader, codec), Lines{});
-    EXPECT_EQ(ParseOrderFile("only one line", codec), Lines{});
-    EXPECT_EQ(ParseOrderFile("", codec), Lines{});
-}
-
-TEST(OrderFileParse, TakesCrLfLfAndLoneCrAsLineEnds) {
+TEST(OrderFileParse, DropsTwoLinesAndTakesCrLfLfAndLoneCrAsLineEnds) {
     FakeTextCodec codec;
     const struct {
         std::string bytes;
         Lines lines;
     } cases[] = {
-        {"h\r\ns\r\na\r\nb\r\n", {"a", "b"}},
+        {"a.lnk\r\nb.lnk\r\nc.lnk\r\n", {"c.lnk"}},  // the first two lines are dropped unread
+        {kHeader, {}},
+        {"only one line", {}},
         {"h\ns\na\nb\n", {"a", "b"}},
         {"h\rs\ra\rb\r", {"a", "b"}},
-        {"h\r\ns\na\rb\r\nc", {"a", "b", "c"}},  // mixed, and a last line without its line end
+        {"h\r\ns\na\rb\r\nc", {"a", "b", "c"}},        // mixed, and a last line without its line end
         {"h\r\ns\r\na\r\n\r\nb\r\n", {"a", "", "b"}},  // an empty line stays a line
         {"h\r\ns\r\n\r\r\n", {"", ""}},
+        {OrderBytes({"Caf\xE9.lnk"}), {kCafe}},
+        {kUtf8Bom + kHeader + kZhuk + "\r\n", {kZhuk}},
+        {std::string("\xFF\xFEh\0\r\0\n\0s\0\r\0\n\0\x16\x04\r\0\n\0", 20), {"\xD0\x96"}},  // UTF-16LE
     };
     for (const auto& c : cases) EXPECT_EQ(ParseOrderFile(c.bytes, codec), c.lines) << testing::PrintToString(c.bytes);
 }
 
-TEST(OrderFileParse, ReadsTheCodePageAndBothUnicodeForms) {
-    FakeTextCodec codec;
-    EXPECT_EQ(ParseOrderFile(OrderBytes({"Caf\xE9.lnk"}), codec), Lines{kCafe});
-    EXPECT_EQ(ParseOrderFile(kUtf8Bom + kHeader + kZhuk + "\r\n", codec), Lines{kZhuk});
-    // UTF-16LE with its byte-order mark: "h\r\ns\r\nЖ\r\n".
-    const std::string utf16("\xFF\xFEh\0\r\0\n\0s\0\r\0\n\0\x16\x04\r\0\n\0", 20);
-    EXPECT_EQ(ParseOrderFile(utf16, codec), Lines{"\xD0\x96"});
-}
-
-// Writing the lines.
-
-TEST(OrderFileFormat, WritesTheHeaderAndEndsEveryLineWithCrLf) {
+TEST(OrderFileFormat, WritesTheCodePageUnlessANameDoesNotFitItThenUtf8WithBom) {
     FakeTextCodec codec;
     EXPECT_EQ(FormatOrderFile({}, codec), kHeader);
     EXPECT_EQ(FormatOrderFile({"b.lnk", "<>", kCafe}, codec), kHeader + "b.lnk\r\n<>\r\nCaf\xE9.lnk\r\n");
-}
-
-TEST(OrderFileFormat, WritesTheWholeFileAsUtf8WithBomWhenANameDoesNotFitTheCodePage) {
-    FakeTextCodec codec;
     EXPECT_EQ(FormatOrderFile({kCafe, kZhuk}, codec), kUtf8Bom + kHeader + kCafe + "\r\n" + kZhuk + "\r\n");
 }
 
-// The folder scan.
-
-TEST_F(OrderFileTest, WithoutAnOrderFileGivesTheFilesInListingOrderWithFullPaths) {
-    Files({"c.txt", "B.lnk", "a.lnk"});
-    const ItemDictionary dic = Load();
-    EXPECT_EQ(Keys(dic), (Lines{"a.lnk", "B.lnk", "c.txt"}));
-    EXPECT_EQ(*dic.Find("B.lnk"), "C:\\B\\B.lnk");
-    EXPECT_FALSE(dic[0].IsSeparator());
+// The folder scan: listed entries first with numbered separators, then the rest in listing order.
+TEST_F(OrderFileTest, TheFolderScan) {
+    const struct {
+        Lines files;
+        std::optional<std::string> order;
+        Lines keys;
+    } cases[] = {
+        {{"c.txt", "B.lnk", "a.lnk"}, {}, {"a.lnk", "B.lnk", "c.txt"}},
+        {{"a.lnk", "B.lnk", "c.txt"}, OrderBytes({"c.txt", "<>", "<>"}), {"c.txt", "<>0", "<>1", "a.lnk", "B.lnk"}},
+        {{"a.lnk", "b.lnk"}, OrderBytes({"<>", "b.lnk", "<>", "<>", "a.lnk", "<>"}),
+         {"<>0", "b.lnk", "<>1", "<>2", "a.lnk", "<>3"}},
+        {{}, OrderBytes({"<>", "<>"}), {"<>0", "<>1"}},
+        {{"desktop.ini"}, OrderBytes({}), {}},
+        {{"DESKTOP.INI", "a.lnk"}, {}, {"a.lnk"}},
+        {{"a.lnk", "Desktop.ini"}, OrderBytes({"desktop.ini", "TarnDock_Folder.ini", "a.lnk", "DESKTOP.INI"}),
+         {"desktop.ini", "a.lnk"}},
+        {{"tarnDOCK_Folder.Ini", "a.lnk"}, {}, {"a.lnk"}},
+        {{".hidden", "Thumbs.db", "desktop.ini.bak", "x desktop.ini", "TarnDock_Folder.ini.old"}, {},
+         {".hidden", "desktop.ini.bak", "TarnDock_Folder.ini.old", "Thumbs.db", "x desktop.ini"}},
+        // What a killed writer of the order file leaves behind is no button; files merely like it are.
+        {{"TarnDock_Folder.ini.123-4.tmp", "tarndock_folder.INI.123-4.TMP", "notes.123-4.tmp",
+          "TarnDock_Folder.ini.x-4.tmp"},
+         {},
+         {"notes.123-4.tmp", "TarnDock_Folder.ini.x-4.tmp"}},
+        // Lines naming no file of the folder, or holding a path, are dropped.
+        {{"a.lnk", "b.lnk"}, OrderBytes({"gone.lnk", "b.lnk", "", " <> ", "<> ", "Tools", " a.lnk", "a.lnk "}),
+         {"b.lnk", "a.lnk"}},
+        {{"a.lnk"}, OrderBytes({"Tools\\x.lnk", "Tools/x.lnk", "..\\a.lnk", "C:\\B\\a.lnk", "C:a.lnk",
+                                "a.lnk:stream", ".", "..", "\\a.lnk", "a.lnk"}),
+         {"a.lnk"}},
+        {{"Editor.lnk", "notes.txt"}, OrderBytes({"editor.lnk"}), {"editor.lnk", "notes.txt"}},
+        {{"\xC3\x89t\xC3\xA9.lnk"}, OrderBytes({"\xE9t\xC9.LNK"}), {"\xC3\xA9t\xC3\x89.LNK"}},  // case beyond ASCII
+        {{"a.lnk", "b.lnk"}, OrderBytes({"b.lnk", "A.LNK", "<>", "a.lnk", "B.lnk", "b.lnk"}), {"b.lnk", "A.LNK", "<>0"}},
+        {{"a.lnk", "b.lnk", "c.lnk"}, "c.lnk\r\n[FileNames]\r\nb.lnk\r\n", {"b.lnk", "a.lnk", "c.lnk"}},
+    };
+    for (const auto& c : cases) {
+        fs = FakeFileSystem();
+        Files(c.files);
+        fs.AddFile("C:\\B\\Tools\\x.lnk");
+        fs.AddFile("C:\\a.lnk");
+        if (c.order) fs.AddFile(kOrderPath, *c.order);
+        EXPECT_EQ(Keys(Load()), c.keys) << testing::PrintToString(c.files);
+    }
 }
 
-TEST_F(OrderFileTest, ListedEntriesComeFirstWithNumberedSeparatorsThenTheRest) {
-    Files({"a.lnk", "B.lnk", "c.txt"});
-    fs.AddFile(kOrderPath, OrderBytes({"c.txt", "<>", "<>"}));
-    const ItemDictionary dic = Load();
-    EXPECT_EQ(Keys(dic), (Lines{"c.txt", "<>0", "<>1", "a.lnk", "B.lnk"}));
-    EXPECT_EQ(*dic.Find("<>1"), "<>");
-    EXPECT_TRUE(dic[1].IsSeparator());
-    EXPECT_EQ(*dic.Find("c.txt"), "C:\\B\\c.txt");
-}
-
-TEST_F(OrderFileTest, SeparatorsStayAtTheStartTheEndAndInRuns) {
-    Files({"a.lnk", "b.lnk"});
-    fs.AddFile(kOrderPath, OrderBytes({"<>", "b.lnk", "<>", "<>", "<>", "a.lnk", "<>"}));
-    EXPECT_EQ(Keys(Load()), (Lines{"<>0", "b.lnk", "<>1", "<>2", "<>3", "a.lnk", "<>4"}));
-}
-
-TEST_F(OrderFileTest, OnlySeparatorsInAnEmptyFolderGiveOnlySeparators) {
-    fs.AddFolder(kFolder);
-    fs.AddFile(kOrderPath, OrderBytes({"<>", "<>"}));
-    EXPECT_EQ(Keys(Load()), (Lines{"<>0", "<>1"}));
-}
-
-TEST_F(OrderFileTest, RefillsTheDictionaryFromScratch) {
-    Files({"a.lnk"});
+TEST_F(OrderFileTest, EntriesHoldFullPathsAndTheDictionaryIsRefilledFromScratch) {
+    Files({"Editor.lnk"});
+    fs.AddFile(kOrderPath, OrderBytes({"<>", "editor.lnk"}));
     ItemDictionary dic;
     dic.Add("gone.lnk", "C:\\B\\gone.lnk");
-    dic.Add("<>0", "<>");
     LoadFileDic(dic, kFolder, fs, codec);
-    EXPECT_EQ(Keys(dic), Lines{"a.lnk"});
-}
-
-TEST_F(OrderFileTest, EmptyAndMissingFoldersGiveNothing) {
-    fs.AddFolder(kFolder);
-    EXPECT_TRUE(Load().Empty());
-    Files({"desktop.ini"});
-    fs.AddFile(kOrderPath, OrderBytes({}));
-    EXPECT_TRUE(Load().Empty());
-    ItemDictionary dic;
-    dic.Add("x", "y");
+    EXPECT_EQ(Keys(dic), (Lines{"<>0", "editor.lnk"}));
+    EXPECT_EQ(*dic.Find("editor.lnk"), "C:\\B\\editor.lnk");
+    EXPECT_TRUE(dic[0].IsSeparator());
     LoadFileDic(dic, "C:\\Nowhere", fs, codec);
     EXPECT_TRUE(dic.Empty());
 }
 
-TEST_F(OrderFileTest, TheListingNeverAddsDesktopIniOrTheOrderFileInAnyCase) {
-    for (const std::string reserved : {"desktop.ini", "DESKTOP.INI", "Desktop.Ini", "dESKTOP.iNI", "TarnDock_Folder.ini",
-                                       "tarndock_folder.ini", "TARNDOCK_FOLDER.INI", "tarnDOCK_Folder.Ini"}) {
-        fs = FakeFileSystem();
-        Files({"a.lnk", "b.lnk"});
-        // The listing shows the name in this spelling; a spelling of the order file's name is the order file too.
-        fs.AddFile(std::string(kFolder) + "\\" + reserved, OrderBytes({"b.lnk"}));
-        if (!fs.FileExists(kOrderPath)) fs.AddFile(kOrderPath, OrderBytes({"b.lnk"}));
-        EXPECT_EQ(Keys(Load()), (Lines{"b.lnk", "a.lnk"})) << reserved;
-    }
-}
-
-TEST_F(OrderFileTest, DesktopIniComesWhereTheOrderFileNamesItAndTheOrderFileNever) {
-    Files({"a.lnk", "Desktop.ini"});
-    fs.AddFile(kOrderPath, OrderBytes({"desktop.ini", "TarnDock_Folder.ini", "a.lnk", "DESKTOP.INI"}));
-    EXPECT_EQ(Keys(Load()), (Lines{"desktop.ini", "a.lnk"}));
-}
-
-TEST_F(OrderFileTest, TakesHiddenAndOddlyNamedFilesOfAnyOtherName) {
-    Files({".hidden", "Thumbs.db", "desktop.ini.bak", "x desktop.ini", "TarnDock_Folder.ini.old"});
-    EXPECT_EQ(Keys(Load()), (Lines{".hidden", "desktop.ini.bak", "TarnDock_Folder.ini.old", "Thumbs.db",
-                                   "x desktop.ini"}));
-}
-
-TEST_F(OrderFileTest, DropsLinesNamingNoFileOfTheFolder) {
-    Files({"a.lnk", "b.lnk"});
-    fs.AddFolder("C:\\B\\Tools");
-    fs.AddFile(kOrderPath, OrderBytes({"gone.lnk", "b.lnk", "", " <> ", "<> ", "Tools", " a.lnk", "a.lnk "}));
-    EXPECT_EQ(Keys(Load()), (Lines{"b.lnk", "a.lnk"}));
-}
-
-TEST_F(OrderFileTest, DropsLinesThatHoldAPathEvenWhenItNamesARealFile) {
-    Files({"a.lnk"});
-    fs.AddFile("C:\\B\\Tools\\x.lnk");
-    fs.AddFile("C:\\other\\y.lnk");
-    fs.AddFile("C:\\a.lnk");
-    fs.AddFile(kOrderPath, OrderBytes({"Tools\\x.lnk", "Tools/x.lnk", "..\\other\\y.lnk", "..\\a.lnk", "C:\\B\\a.lnk",
-                                       "C:a.lnk", "a.lnk:stream", ".", "..", "\\a.lnk", "a.lnk"}));
-    const ItemDictionary dic = Load();
-    EXPECT_EQ(Keys(dic), Lines{"a.lnk"});
-    EXPECT_EQ(*dic.Find("a.lnk"), "C:\\B\\a.lnk");
-}
-
-TEST_F(OrderFileTest, MatchesNamesAgainstTheListingWithoutRegardToCase) {
-    Files({"Editor.lnk", "notes.txt"});
-    fs.AddFile(kOrderPath, OrderBytes({"editor.lnk"}));
-    const ItemDictionary dic = Load();
-    EXPECT_EQ(Keys(dic), (Lines{"editor.lnk", "notes.txt"}));
-    EXPECT_EQ(*dic.Find("editor.lnk"), "C:\\B\\editor.lnk");
-}
-
-TEST_F(OrderFileTest, MatchesCaseBeyondAsciiAsTheCodecFoldsIt) {
-    Files({"\xC3\x89t\xC3\xA9.lnk"});  // "Été.lnk"
-    fs.AddFile(kOrderPath, OrderBytes({"\xE9t\xC9.LNK"}));  // "étÉ.LNK" in the code page
-    EXPECT_EQ(Keys(Load()), Lines{"\xC3\xA9t\xC3\x89.LNK"});
-}
-
-TEST_F(OrderFileTest, CountsANameListedTwiceInAnyCaseOnceAtItsFirstLine) {
-    Files({"a.lnk", "b.lnk"});
-    fs.AddFile(kOrderPath, OrderBytes({"b.lnk", "A.LNK", "<>", "a.lnk", "B.lnk", "b.lnk"}));
-    EXPECT_EQ(Keys(Load()), (Lines{"b.lnk", "A.LNK", "<>0"}));
-}
-
-TEST_F(OrderFileTest, AFileNameOnTheFirstLineIsTakenAsTheHeaderAndTheFileGoesLast) {
-    Files({"a.lnk", "b.lnk", "c.lnk"});
-    fs.AddFile(kOrderPath, "c.lnk\r\n[FileNames]\r\nb.lnk\r\n");
-    EXPECT_EQ(Keys(Load()), (Lines{"b.lnk", "a.lnk", "c.lnk"}));
-}
-
-TEST_F(OrderFileTest, AnOrderFileThatCannotBeReadCountsAsNone) {
+TEST_F(OrderFileTest, ReadOrderFileLinesGivesTheRawEntryLinesOrNothing) {
     Files({"b.lnk", "a.lnk"});
+    EXPECT_EQ(ReadOrderFileLines(kFolder, fs, codec), std::nullopt);
     fs.AddFolder(kOrderPath);  // a folder of that name cannot be read as a file
+    EXPECT_EQ(ReadOrderFileLines(kFolder, fs, codec), std::nullopt);
     EXPECT_EQ(Keys(Load()), (Lines{"a.lnk", "b.lnk"}));
-    EXPECT_EQ(ReadOrderFileLines(kFolder, fs, codec), std::nullopt);
-}
-
-TEST_F(OrderFileTest, ReadOrderFileLinesGivesTheRawEntryLines) {
-    Files({"a.lnk"});
-    EXPECT_EQ(ReadOrderFileLines(kFolder, fs, codec), std::nullopt);
+    fs.Remove(kOrderPath);
     fs.AddFile("C:\\B\\tarndock_folder.INI", OrderBytes({"gone.lnk", "<>", "", "a.lnk"}));
     EXPECT_EQ(ReadOrderFileLines(kFolder, fs, codec), (Lines{"gone.lnk", "<>", "", "a.lnk"}));
 }
 
-// Writing a dictionary.
-
-TEST_F(OrderFileTest, WriteFileDicWritesNamesAndSeparatorsAndLeavesOutTheOrderFile) {
+TEST_F(OrderFileTest, WritingLeavesOutTheOrderFileAndTellsSeparatorsByTheirValue) {
     fs.AddFolder(kFolder);
     ItemDictionary dic;
     dic.Add("<>0", "<>");
     dic.Add("b.lnk", "C:\\B\\b.lnk");
     dic.Add("TARNDOCK_folder.ini", "C:\\B\\TARNDOCK_folder.ini");
-    dic.Add("<>1", "<>");
-    dic.Add("odd key", "<>");  // a separator is told by its value
+    dic.Add("odd key", "<>");
     dic.Add("desktop.ini", "C:\\B\\desktop.ini");
     EXPECT_TRUE(WriteFileDic(dic, kOrderPath, fs, codec));
-    EXPECT_EQ(fs.Bytes(kOrderPath), OrderBytes({"<>", "b.lnk", "<>", "<>", "desktop.ini"}));
-}
-
-TEST_F(OrderFileTest, WriteOrderFileLeavesOutTheOrderFileLikeTheDictionaryWriter) {
-    fs.AddFolder(kFolder);
+    EXPECT_EQ(fs.Bytes(kOrderPath), OrderBytes({"<>", "b.lnk", "<>", "desktop.ini"}));
     EXPECT_TRUE(WriteOrderFile({"a.lnk", "<>", "tarndock_FOLDER.ini", "b.lnk"}, kOrderPath, fs, codec));
     EXPECT_EQ(fs.Bytes(kOrderPath), OrderBytes({"a.lnk", "<>", "b.lnk"}));
 }
@@ -262,7 +167,6 @@ TEST_F(OrderFileTest, AReadOnlyOrderFileOrFolderIsSkippedWithoutHarm) {
     dic.Add("<>0", "<>");
     EXPECT_FALSE(WriteFileDic(dic, kOrderPath, fs, codec));
     EXPECT_EQ(fs.Bytes(kOrderPath), old);
-
     fs.AddFolder("C:\\Locked");
     fs.SetReadOnly("C:\\Locked");
     EXPECT_FALSE(WriteFileDic(dic, "C:\\Locked\\TarnDock_Folder.ini", fs, codec));
@@ -270,8 +174,7 @@ TEST_F(OrderFileTest, AReadOnlyOrderFileOrFolderIsSkippedWithoutHarm) {
     EXPECT_FALSE(WriteFileDic(dic, "C:\\Gone\\TarnDock_Folder.ini", fs, codec));
 }
 
-// Round trips: what is read is written back byte for byte.
-
+// What is read is written back byte for byte.
 TEST_F(OrderFileTest, RoundTripsAnOrderFileByteForByte) {
     const struct {
         Lines files;
@@ -292,17 +195,6 @@ TEST_F(OrderFileTest, RoundTripsAnOrderFileByteForByte) {
         EXPECT_TRUE(WriteFileDic(dic, kOrderPath, fs, codec));
         EXPECT_EQ(fs.Bytes(kOrderPath), c.bytes) << testing::PrintToString(c.bytes);
     }
-}
-
-TEST_F(OrderFileTest, ANameOutsideTheCodePageKeepsItsPlace) {
-    Files({"a.lnk", "b.lnk", kZhuk});
-    ItemDictionary dic;
-    dic.Add(kZhuk, "C:\\B\\" + kZhuk);
-    dic.Add("<>0", "<>");
-    dic.Add("b.lnk", "C:\\B\\b.lnk");
-    ASSERT_TRUE(WriteFileDic(dic, kOrderPath, fs, codec));
-    ASSERT_TRUE(fs.Bytes(kOrderPath)->starts_with(kUtf8Bom));
-    EXPECT_EQ(Keys(Load()), (Lines{kZhuk, "<>0", "b.lnk", "a.lnk"}));
 }
 
 }  // namespace

@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <string>
 
-#include "app/SettingsFile.h"
-#include "app/modAPI.h"
 #include "fakes/BarRig.h"
-#include "fakes/FakeControls.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeServices.h"
-#include "fakes/FakeTextCodec.h"
+#include "settings/SettingsFile.h"
 
 namespace tarn {
 namespace {
@@ -26,7 +20,7 @@ class SettingsFileTest : public testing::Test {
 protected:
     SettingsFileTest() { fs.AddFolder(kLocal + "\\TarnDock"); }
 
-    void Read() { ReadSettingsFile(kFile, settings, placement, fs, codec, shell); }
+    void Read() { ReadSettingsFile({kFile, kDefaultFolder}, settings, placement, fs, codec); }
     bool Write() { return WriteSettingsFile(kFile, settings, placement, fs, codec); }
     // Reads the file from fresh start values.
     void ReadFresh(const std::string& bytes) {
@@ -39,7 +33,6 @@ protected:
 
     fakes::FakeFileSystem fs;
     fakes::FakeTextCodec codec;
-    fakes::FakeShell shell;
     Settings settings;
     Placement placement = kDesignedBar;
 };
@@ -56,41 +49,29 @@ TEST_F(SettingsFileTest, AFreshAccountGetsTheDefaultsTheButtonFolderAndTheTwelve
     EXPECT_EQ(Stored(), kFreshFile);
 }
 
-TEST_F(SettingsFileTest, AConfiguredFolderIsTakenAsItIsAndNeverCreated) {
-    struct FolderCase {
+TEST_F(SettingsFileTest, AConfiguredFolderIsTakenAsItIsAndNeverCreatedTheMarkerOrNoValueMeansTheDefault) {
+    const struct {
         std::string line;
-        std::string expected;
-    };
-    const FolderCase cases[] = {
+        std::string expected;  // empty for the default folder, which is then created
+    } cases[] = {
         {"FolderPath=   D:\\My Buttons   ", "D:\\My Buttons"},
         {"FolderPath=X", "X"},
-        {"FolderPath=", ""},
         {"FolderPath=\"  D:\\Quoted  \"", "D:\\Quoted"},
         {"folderpath = D:\\Case", "D:\\Case"},
+        {"FolderPath=x", ""},
+        {"FolderPath=  x  ", ""},
+        {"FolderPath", ""},
+        {"Other=1", ""},
     };
-    for (const FolderCase& c : cases) {
+    for (const auto& c : cases) {
         fs.Remove(kDefaultFolder);
         ReadFresh("[Settings]\r\n" + c.line + "\r\n");
-        EXPECT_EQ(settings.FolderPath, c.expected) << c.line;
-        EXPECT_FALSE(fs.FolderExists(kDefaultFolder)) << c.line;
+        EXPECT_EQ(settings.FolderPath, c.expected.empty() ? kDefaultFolder : c.expected) << c.line;
+        EXPECT_EQ(fs.FolderExists(kDefaultFolder), c.expected.empty()) << c.line;
         EXPECT_FALSE(fs.FolderExists("D:\\My Buttons")) << c.line;
     }
-}
-
-TEST_F(SettingsFileTest, TheLowerCaseMarkerOrAMissingValueMeansTheDefaultFolder) {
-    for (const std::string line : {"FolderPath=x", "FolderPath=  x  ", "FolderPath", "Other=1"}) {
-        fs.Remove(kDefaultFolder);
-        ReadFresh("[Settings]\r\n" + line + "\r\n");
-        EXPECT_EQ(settings.FolderPath, kDefaultFolder) << line;
-        EXPECT_TRUE(fs.FolderExists(kDefaultFolder)) << line;
-    }
-}
-
-TEST_F(SettingsFileTest, TheDefaultFolderIsRelativeWhenTheSpecialFolderIsUnknown) {
-    shell.specialFolders.clear();
-    Read();
-    EXPECT_EQ(settings.FolderPath, "TarnDock\\Buttons");
-    EXPECT_TRUE(fs.FolderExists("TarnDock\\Buttons"));
+    ReadFresh("[Settings]\r\nFolderPath=\r\n");
+    EXPECT_EQ(settings.FolderPath, "");
 }
 
 TEST_F(SettingsFileTest, AFolderPathIsCutTo1999Characters) {
@@ -105,61 +86,38 @@ TEST_F(SettingsFileTest, AFolderPathIsCutTo1999Characters) {
 }
 
 TEST_F(SettingsFileTest, DelayIsStoredInMillisecondsAndWrittenBackTheSame) {
-    ReadFresh("[Settings]\r\nDelay=350\r\n");
-    EXPECT_EQ(settings.Delay, 0.35f);
-    ASSERT_TRUE(Write());
-    EXPECT_NE(Stored().find("\r\nDelay=350\r\n"), std::string::npos) << Stored();
-
     settings.Delay = 0.0125f;
     ASSERT_TRUE(Write());
     EXPECT_NE(Stored().find("\r\nDelay=12.5\r\n"), std::string::npos) << Stored();
-
     // Every whole number of milliseconds comes back as it was, also where the float is not exact (251) and
     // where the shortest form would be an exponent (200000).
-    for (const int ms : {0, 1, 200, 251, 1004, 2047, 3000, 200000}) {
+    for (const int ms : {0, 1, 200, 251, 350, 1004, 2047, 3000, 200000}) {
         ReadFresh("[Settings]\r\nDelay=" + std::to_string(ms) + "\r\n");
+        EXPECT_EQ(std::nearbyint(settings.Delay * 1000.0f), ms);
         ASSERT_TRUE(Write());
-        ReadFresh(Stored());
-        EXPECT_EQ(std::nearbyint(settings.Delay * 1000.0f), ms) << Stored();
         EXPECT_NE(Stored().find("\r\nDelay=" + std::to_string(ms) + "\r\n"), std::string::npos) << Stored();
     }
 }
 
-TEST_F(SettingsFileTest, BooleansAreAnyNonZeroIntegerAndAreWrittenAsMinusOneOrZero) {
-    ReadFresh(
-        "[Settings]\r\nShortcutLNK=5\r\nNoDelayOnScreenBorder=0\r\nOnScreenBoderOnly=abc\r\nIconsInMenus=0x1\r\n");
+TEST_F(SettingsFileTest, BooleansAreAnyNonZeroIntegerWrittenAsMinusOneOrZeroAndNumbersAreReadUnchanged) {
+    ReadFresh("[Settings]\r\nShortcutLNK=5\r\nNoDelayOnScreenBorder=0\r\nOnScreenBoderOnly=abc\r\nIconsInMenus=0x1\r\n"
+              "Alpha=999\r\nFileGrouping=7\r\nLeft=-100000\r\nWidth=0\r\nHeight=-3\r\n");
     EXPECT_TRUE(settings.ShortcutLNK);
     EXPECT_FALSE(settings.NoDelayOnScreenBorder);
     EXPECT_FALSE(settings.OnScreenBoderOnly);
     EXPECT_TRUE(settings.IconsInMenus);
-    ASSERT_TRUE(Write());
-    const std::string text = Stored();
-    EXPECT_NE(text.find("\r\nShortcutLNK=-1\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\r\nNoDelayOnScreenBorder=0\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("\r\nIconsInMenus=-1\r\n"), std::string::npos) << text;
-
-    // An empty value is no value: the start value stays.
-    ReadFresh("[Settings]\r\nShortcutLNK=\r\nOnScreenBoderOnly=\r\n");
-    EXPECT_TRUE(settings.ShortcutLNK);
-    EXPECT_FALSE(settings.OnScreenBoderOnly);
-}
-
-TEST_F(SettingsFileTest, NumbersOutsideTheirRangeAreReadUnchanged) {
-    ReadFresh("[Settings]\r\nAlpha=999\r\nFileGrouping=7\r\nLeft=-100000\r\nWidth=0\r\nHeight=-3\r\n");
     EXPECT_EQ(settings.Alpha, 999);
     EXPECT_EQ(settings.FileGrouping, 7);
     EXPECT_EQ(placement, (Placement{-100000, 0, 0, -3}));
-    ReadFresh("[Settings]\r\nAlpha=-5\r\n");
+    ASSERT_TRUE(Write());
+    for (const char* line : {"\r\nShortcutLNK=-1\r\n", "\r\nNoDelayOnScreenBorder=0\r\n", "\r\nIconsInMenus=-1\r\n"}) {
+        EXPECT_NE(Stored().find(line), std::string::npos) << Stored();
+    }
+    // An empty value is no value: the start value stays.
+    ReadFresh("[Settings]\r\nShortcutLNK=\r\nOnScreenBoderOnly=\r\nAlpha=-5\r\n");
+    EXPECT_TRUE(settings.ShortcutLNK);
+    EXPECT_FALSE(settings.OnScreenBoderOnly);
     EXPECT_EQ(settings.Alpha, -5);
-}
-
-TEST_F(SettingsFileTest, AStoredPlaceFarLeftAndWithoutSizeStillPutsTheBarOnTheScreen) {
-    ReadFresh("[Settings]\r\nLeft=-100000\r\nTop=3000\r\nWidth=0\r\nHeight=0\r\n");
-    fakes::FakeWindow bar;
-    fakes::FakeScreen screen;
-    PlaceWindowOnScreen(bar, screen, placement, true);
-    // 240 twips square, half of it beyond the left edge.
-    EXPECT_EQ(bar.WindowRect(), (Rect{-8, 200, 8, 216}));
 }
 
 TEST_F(SettingsFileTest, EverySettingSurvivesAWriteAndARead) {
@@ -197,62 +155,18 @@ TEST_F(SettingsFileTest, AFolderOutsideTheCodePageMakesTheWholeFileUtf16) {
     EXPECT_TRUE(Stored().starts_with("; \xE9t\xE9\r\n[Settings]\r\n")) << Stored();
 }
 
-TEST_F(SettingsFileTest, AUtf8FileWithItsByteOrderMarkIsRead) {
-    ReadFresh("\xEF\xBB\xBF[Settings]\r\nFolderPath=D:\\\xD0\x96\r\nAlpha=77\r\n");
-    EXPECT_EQ(settings.FolderPath, "D:\\\xD0\x96");
-    EXPECT_EQ(settings.Alpha, 77);
-}
-
-TEST_F(SettingsFileTest, LfOnlyAndCrOnlyFilesAreRead) {
-    for (const std::string eol : {"\n", "\r"}) {
-        ReadFresh("[Settings]" + eol + "Alpha=12" + eol + "Delay=500" + eol + "Top=30" + eol);
-        EXPECT_EQ(settings.Alpha, 12);
-        EXPECT_EQ(settings.Delay, 0.5f);
-        EXPECT_EQ(placement.top, 30);
-    }
-}
-
 TEST_F(SettingsFileTest, AWriteKeepsForeignSectionsCommentsAndOddLinesByteForByte) {
-    const std::string before =
-        "; TarnDock settings\r\n"
-        "[Window]\r\n"
-        "Alpha = 1\r\n"
-        "\r\n"
-        "[Settings]\r\n"
-        "  Alpha = 20  \r\n"
-        "Comment ; no equals sign\r\n"
-        "Delay=900\r\n"
-        "Unknown=kept\r\n"
-        "\r\n"
-        "[Later]\r\n"
-        "\tKey=\t value \r\n";
-    ReadFresh(before);
+    const std::string head = "; TarnDock settings\r\n[Window]\r\nAlpha = 1\r\n\r\n[Settings]\r\n";
+    const std::string kept = "Comment ; no equals sign\r\nDelay=900\r\nUnknown=kept\r\n";
+    const std::string tail = "\r\n[Later]\r\n\tKey=\t value \r\n";
+    ReadFresh(head + "  Alpha = 20  \r\n" + kept + tail);
     EXPECT_EQ(settings.Alpha, 20);
     settings.Alpha = 21;
     ASSERT_TRUE(Write());
-    EXPECT_EQ(Stored(),
-              "; TarnDock settings\r\n"
-              "[Window]\r\n"
-              "Alpha = 1\r\n"
-              "\r\n"
-              "[Settings]\r\n"
-              "Alpha=21\r\n"
-              "Comment ; no equals sign\r\n"
-              "Delay=900\r\n"
-              "Unknown=kept\r\n"
-              "FolderPath=" + kDefaultFolder + "\r\n"
-              "NoDelayOnScreenBorder=-1\r\n"
-              "OnScreenBoderOnly=0\r\n"
-              "FileGrouping=0\r\n"
-              "IconsInMenus=0\r\n"
-              "ShortcutLNK=-1\r\n"
-              "Left=10065\r\n"
-              "Top=0\r\n"
-              "Width=5640\r\n"
-              "Height=720\r\n"
-              "\r\n"
-              "[Later]\r\n"
-              "\tKey=\t value \r\n");
+    // The keys the file lacked follow its last key of the section, in their order.
+    EXPECT_EQ(Stored(), head + "Alpha=21\r\n" + kept + "FolderPath=" + kDefaultFolder +
+                            "\r\nNoDelayOnScreenBorder=-1\r\nOnScreenBoderOnly=0\r\nFileGrouping=0\r\nIconsInMenus=0\r\n"
+                            "ShortcutLNK=-1\r\nLeft=10065\r\nTop=0\r\nWidth=5640\r\nHeight=720\r\n" + tail);
 }
 
 TEST_F(SettingsFileTest, DuplicatesAreReadAndWrittenWhereThePlatformWould) {
@@ -290,6 +204,26 @@ TEST_F(SettingsFileTest, GarbageAndBinaryFilesGiveDefaultsAndAreNotLostOnAWrite)
         Read();
         EXPECT_EQ(settings, expected);
     }
+}
+
+TEST_F(SettingsFileTest, LfCrAndUtf8FilesAreRead) {
+    for (const std::string text : {"[Settings]\nAlpha=12\nDelay=500\nTop=30\n", "[Settings]\rAlpha=12\rDelay=500\rTop=30\r",
+                                   "\xEF\xBB\xBF[Settings]\r\nAlpha=12\r\nDelay=500\r\nTop=30\r\nFolderPath=D:\\\xD0\x96\r\n"}) {
+        ReadFresh(text);
+        EXPECT_EQ(settings.Alpha, 12);
+        EXPECT_EQ(settings.Delay, 0.5f);
+        EXPECT_EQ(placement.top, 30);
+    }
+    EXPECT_EQ(settings.FolderPath, "D:\\\xD0\x96");
+}
+
+TEST_F(SettingsFileTest, AnExistingFileThatCannotBeReadIsNotOverwritten) {
+    const std::string old = "[Settings]\r\nAlpha=33\r\n[Mine]\r\nKeep=1\r\n";
+    fs.AddFile(kFile, old);
+    fs.SetUnreadable(kFile);
+    Read();
+    EXPECT_FALSE(Write());
+    EXPECT_EQ(Stored(), old);
 }
 
 TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFileIntact) {

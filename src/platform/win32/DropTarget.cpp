@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/Keys.h"
 #include "platform/win32/Wide.h"
 
 namespace tarn::win32 {
@@ -58,14 +59,15 @@ std::vector<std::string> ReadFileList(IDataObject* data) {
 }
 
 int ButtonMask(DWORD keyState) {
-    return ((keyState & MK_LBUTTON) ? 1 : 0) | ((keyState & MK_RBUTTON) ? 2 : 0);
+    return ((keyState & MK_LBUTTON) ? kLeftButton : 0) | ((keyState & MK_RBUTTON) ? kRightButton : 0);
 }
 
 int ShiftMask(DWORD keyState) {
-    return ((keyState & MK_SHIFT) ? 1 : 0) | ((keyState & MK_CONTROL) ? 2 : 0) | ((keyState & MK_ALT) ? 4 : 0);
+    return ((keyState & MK_SHIFT) ? kShiftMask : 0) | ((keyState & MK_CONTROL) ? kCtrlMask : 0) |
+           ((keyState & MK_ALT) ? kAltMask : 0);
 }
 
-DWORD ToDropEffect(int effect) { return effect == kDropEffectMove ? DROPEFFECT_MOVE : DROPEFFECT_NONE; }
+DWORD ToDropEffect(DropEffect effect) { return effect == DropEffect::Move ? DROPEFFECT_MOVE : DROPEFFECT_NONE; }
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <ole2.h>
+
 #include <utility>
 
 namespace tarn::win32 {
@@ -56,5 +58,91 @@ struct FindHandleTraits {
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
+
+// Owns one reference to a COM interface.
+template <typename T>
+class ComPtr {
+public:
+    ComPtr() = default;
+    // Takes over a reference the caller already holds.
+    explicit ComPtr(T* p) noexcept : p_(p) {}
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            p_ = std::exchange(other.p_, nullptr);
+        }
+        return *this;
+    }
+    ~ComPtr() { Reset(); }
+
+    T* operator->() const noexcept { return p_; }
+    T* Get() const noexcept { return p_; }
+    explicit operator bool() const noexcept { return p_ != nullptr; }
+    // For functions that hand out a new reference; the old one is released first.
+    void** PutVoid() noexcept {
+        Reset();
+        return reinterpret_cast<void**>(&p_);
+    }
+    T** Put() noexcept {
+        Reset();
+        return &p_;
+    }
+    void Reset() noexcept {
+        if (p_) std::exchange(p_, nullptr)->Release();
+    }
+
+private:
+    T* p_ = nullptr;
+};
+
+// A window's device context from GetDC (null for the screen's), released at the end of the scope.
+class WindowDc {
+public:
+    explicit WindowDc(HWND hwnd) noexcept : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    ~WindowDc() {
+        if (dc_ != nullptr) ReleaseDC(hwnd_, dc_);
+    }
+    HDC get() const noexcept { return dc_; }
+    explicit operator bool() const noexcept { return dc_ != nullptr; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// BeginPaint and EndPaint of one WM_PAINT.
+class PaintScope {
+public:
+    explicit PaintScope(HWND hwnd) noexcept : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    ~PaintScope() { EndPaint(hwnd_, &ps_); }
+    HDC get() const noexcept { return dc_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_{};
+    HDC dc_;
+};
+
+// OLE on this thread for the scope: shell links, the shell's icons and file drops need it.
+class OleScope {
+public:
+    OleScope() noexcept : result_(OleInitialize(nullptr)) {}
+    OleScope(const OleScope&) = delete;
+    OleScope& operator=(const OleScope&) = delete;
+    ~OleScope() {
+        if (SUCCEEDED(result_)) OleUninitialize();
+    }
+    HRESULT Result() const noexcept { return result_; }
+
+private:
+    HRESULT result_;
+};
 
 }  // namespace tarn::win32

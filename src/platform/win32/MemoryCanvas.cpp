@@ -93,9 +93,7 @@ void MemoryCanvas::DrawSystemSmallIcon(int index, int x, int y) {
 }
 
 unique_hbitmap MemoryCanvas::Snapshot() const {
-    const HDC screen = GetDC(nullptr);
-    unique_hbitmap copy(CreateCompatibleBitmap(screen, size_.cx, size_.cy));
-    ReleaseDC(nullptr, screen);
+    unique_hbitmap copy(CreateCompatibleBitmap(WindowDc(nullptr).get(), size_.cx, size_.cy));
     if (!copy) return copy;
     unique_hdc target(CreateCompatibleDC(dc_.get()));
     SelectInDc select(target.get(), copy.get());

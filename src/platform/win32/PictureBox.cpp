@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
+#include "platform/win32/Handles.h"
+
 namespace tarn::win32 {
 
 const WindowClass& PictureBox::Class() {
@@ -9,14 +13,18 @@ const WindowClass& PictureBox::Class() {
     return windowClass;
 }
 
-PictureBox::PictureBox(HWND parent, const Rect& bounds, SysColour background, const std::wstring& tip)
-    : image_({bounds.Width() - 2, bounds.Height() - 2}, [this] { InvalidateRect(Hwnd(), nullptr, FALSE); }),
-      tipText_(tip) {
-    image_.SetBackground(background);
+PictureBox::PictureBox(SysColour background, std::wstring tip)
+    : image_({1, 1}, [this] { InvalidateRect(Hwnd(), nullptr, FALSE); }),
+      background_(background),
+      tipText_(std::move(tip)) {}
+
+void PictureBox::Create(HWND parent, const Rect& bounds) {
+    // The image is the client area, inside the one-pixel border.
+    image_.Resize({bounds.Width() - 2, bounds.Height() - 2});
+    image_.SetBackground(background_);
     image_.Clear();
-    CreateWindowExW(0, Class().Name(), nullptr, WS_CHILD | WS_BORDER | WS_CLIPSIBLINGS, bounds.left, bounds.top,
-                    bounds.Width(), bounds.Height(), parent, nullptr, GetModuleHandleW(nullptr),
-                    static_cast<WindowBase*>(this));
+    CreateChild(Class(), WS_BORDER | WS_CLIPSIBLINGS, RECT{bounds.left, bounds.top, bounds.right, bounds.bottom},
+                parent);
     if (!tipText_.empty() && Hwnd() != nullptr) {
         tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(), nullptr,
@@ -29,6 +37,7 @@ PictureBox::PictureBox(HWND parent, const Rect& bounds, SysColour background, co
         info.lpszText = tipText_.data();
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     }
+    RouteMessages();
 }
 
 Rect PictureBox::Bounds() const {
@@ -54,11 +63,9 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            const HDC dc = BeginPaint(Hwnd(), &ps);
+            const PaintScope paint(Hwnd());
             const Size size = image_.ClientSize();
-            BitBlt(dc, 0, 0, size.cx, size.cy, image_.Dc(), 0, 0, SRCCOPY);
-            EndPaint(Hwnd(), &ps);
+            BitBlt(paint.get(), 0, 0, size.cx, size.cy, image_.Dc(), 0, 0, SRCCOPY);
             return 0;
         }
         default: return Default(message, wParam, lParam);

@@ -13,7 +13,8 @@ namespace tarn::win32 {
 // A child picture box that shows its persistent image, with an optional tooltip of the platform's own.
 class PictureBox final : public WindowBase, public Control {
 public:
-    PictureBox(HWND parent, const Rect& bounds, SysColour background, const std::wstring& tip = {});
+    explicit PictureBox(SysColour background, std::wstring tip = {});
+    void Create(HWND parent, const Rect& bounds);
     MemoryCanvas& Image() { return image_; }
     Rect Bounds() const override;
     void Move(const Rect& bounds) override;
@@ -26,6 +27,7 @@ protected:
 private:
     static const WindowClass& Class();
     MemoryCanvas image_;
+    SysColour background_;
     HWND tooltip_ = nullptr;  // owned by the control's window
     std::wstring tipText_;
 };

@@ -7,8 +7,10 @@
 #include <exception>
 #include <string>
 
+#include "platform/ReplaceNames.h"
 #include "platform/Text.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Log.h"
 #include "platform/win32/Wide.h"
 
 namespace tarn::win32 {
@@ -58,11 +60,19 @@ private:
     bool kept_ = false;
 };
 
+// The folder part of a path, its last separator included, and the name after it.
+std::size_t NameStart(const std::wstring& path) {
+    const auto last = std::find_if(path.rbegin(), path.rend(), IsSeparator);
+    return static_cast<std::size_t>(path.rend() - last);
+}
+
 // A new file beside the target, under a name that no other writer uses.
 UniqueKernelHandle CreateTemporaryBeside(const std::wstring& target, std::wstring& tempPath) {
     static std::atomic<unsigned> counter{0};
+    const std::size_t nameStart = NameStart(target);
+    const std::string name = Narrow(target.substr(nameStart));
     for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(counter++) + L".tmp";
+        tempPath = target.substr(0, nameStart) + Widen(ReplaceTemporaryName(name, GetCurrentProcessId(), counter++));
         UniqueKernelHandle file(
             CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file) return file;
@@ -70,6 +80,23 @@ UniqueKernelHandle CreateTemporaryBeside(const std::wstring& target, std::wstrin
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
     }
     return {};
+}
+
+// Temporary files of the target that writers which no longer run left behind (killed while writing).
+void RemoveStaleTemporaries(const std::wstring& target) {
+    const std::size_t nameStart = NameStart(target);
+    const std::wstring folder = target.substr(0, nameStart);
+    const std::string name = Narrow(target.substr(nameStart));
+    WIN32_FIND_DATAW data{};
+    const UniqueFindHandle all(FindFirstFileW((target + L".*.tmp").c_str(), &data));
+    if (!all) return;
+    do {
+        const auto owner = ReplaceTemporaryOwner(Narrow(data.cFileName), name);
+        if (!owner || *owner == GetCurrentProcessId()) continue;
+        const UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(*owner)));
+        if (process || GetLastError() == ERROR_ACCESS_DENIED) continue;  // its writer still runs
+        DeleteFileW((folder + data.cFileName).c_str());
+    } while (FindNextFileW(all.get(), &data));
 }
 
 bool WriteAll(HANDLE file, std::string_view bytes) {
@@ -167,8 +194,12 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view 
     const bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
     // Closed before a failed temporary file is deleted: an open file cannot be, and would stay behind.
     if (!file.close() || !written) return false;
-    if (!MoveIntoPlace(temp.Path(), target)) return false;
+    if (!MoveIntoPlace(temp.Path(), target)) {
+        LogLastError(L"MoveFileExW of a replaced file");
+        return false;
+    }
     temp.Keep();
+    RemoveStaleTemporaries(target);
     return true;
 }
 

@@ -4,11 +4,12 @@
 
 namespace tarn::win32 {
 
-Win32PopupMenu::Win32PopupMenu(HWND owner, const Win32ImageList& icons) : owner_(owner), icons_(icons) {
+void Win32PopupMenu::SetOwner(HWND owner) {
+    owner_ = owner;
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     const UINT dpi = GetDpiForWindow(owner_);
-    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi != 0 ? dpi : 96) ||
+    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, TwipScale::DpiOrDefault(dpi)) ||
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
         font_.reset(CreateFontIndirectW(&metrics.lfMenuFont));
     }
@@ -16,13 +17,10 @@ Win32PopupMenu::Win32PopupMenu(HWND owner, const Win32ImageList& icons) : owner_
 
 SIZE Win32PopupMenu::Measure(const std::string& text) const {
     SIZE size{};
-    const HDC dc = GetDC(owner_);
-    {
-        SelectInDc select(dc, font_ ? static_cast<HGDIOBJ>(font_.get()) : GetStockObject(DEFAULT_GUI_FONT));
-        const std::wstring wide = Widen(text);
-        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-    }
-    ReleaseDC(owner_, dc);
+    const WindowDc dc(owner_);
+    SelectInDc select(dc.get(), font_ ? static_cast<HGDIOBJ>(font_.get()) : GetStockObject(DEFAULT_GUI_FONT));
+    const std::wstring wide = Widen(text);
+    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     return size;
 }
 
@@ -30,11 +28,10 @@ int Win32PopupMenu::TextWidth(const std::string& text) const { return Measure(te
 
 int Win32PopupMenu::TextHeight(const std::string& text) const { return Measure(text).cy; }
 
-unique_hbitmap Win32PopupMenu::EntryBitmap(const MenuEntry& entry) const {
-    const HDC screen = GetDC(nullptr);
-    unique_hbitmap bitmap(CreateCompatibleBitmap(screen, entry.bitmapSize.cx, entry.bitmapSize.cy));
-    unique_hdc dc(CreateCompatibleDC(screen));
-    ReleaseDC(nullptr, screen);
+unique_hbitmap Win32PopupMenu::EntryBitmap(const MenuItem& entry) const {
+    const WindowDc screen(nullptr);
+    unique_hbitmap bitmap(CreateCompatibleBitmap(screen.get(), entry.bitmapSize.cx, entry.bitmapSize.cy));
+    unique_hdc dc(CreateCompatibleDC(screen.get()));
     if (!bitmap || !dc) return {};
     SelectInDc selectBitmap(dc.get(), bitmap.get());
     const RECT all{0, 0, entry.bitmapSize.cx, entry.bitmapSize.cy};
@@ -49,12 +46,12 @@ unique_hbitmap Win32PopupMenu::EntryBitmap(const MenuEntry& entry) const {
     return bitmap;
 }
 
-int Win32PopupMenu::Show(const std::vector<MenuEntry>& entries, std::optional<Point> anchor) {
+int Win32PopupMenu::Show(const std::vector<MenuItem>& entries, std::optional<Point> anchor) {
     bitmaps_.clear();
     const unique_hmenu menu(CreatePopupMenu());
     if (!menu) return -1;
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        const MenuEntry& entry = entries[i];
+        const MenuItem& entry = entries[i];
         const UINT id = static_cast<UINT>(i + 1);
         if (entry.caption == "-") {
             AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);

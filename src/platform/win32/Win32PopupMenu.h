@@ -12,15 +12,17 @@ namespace tarn::win32 {
 // TrackPopupMenu over the bar's window; entries with an icon become bitmaps drawn in the system menu font.
 class Win32PopupMenu final : public PopupMenu {
 public:
-    Win32PopupMenu(HWND owner, const Win32ImageList& icons);
-    int Show(const std::vector<MenuEntry>& entries, std::optional<Point> anchor) override;
+    explicit Win32PopupMenu(const Win32ImageList& icons) : icons_(icons) {}
+    // The window the menus belong to; the menu font is the one of its monitor's DPI.
+    void SetOwner(HWND owner);
+    int Show(const std::vector<MenuItem>& entries, std::optional<Point> anchor) override;
     int TextWidth(const std::string& text) const override;
     int TextHeight(const std::string& text) const override;
 
 private:
     SIZE Measure(const std::string& text) const;
-    unique_hbitmap EntryBitmap(const MenuEntry& entry) const;
-    HWND owner_;
+    unique_hbitmap EntryBitmap(const MenuItem& entry) const;
+    HWND owner_ = nullptr;
     const Win32ImageList& icons_;
     unique_hfont font_;
     // The entry bitmaps stay with the menu while it is shown.

@@ -6,7 +6,7 @@ namespace tarn::win32 {
 
 UINT Win32Screen::Dpi() const {
     const UINT dpi = reference_ != nullptr ? GetDpiForWindow(reference_) : GetDpiForSystem();
-    return dpi != 0 ? dpi : 96;
+    return TwipScale::DpiOrDefault(dpi);
 }
 
 Rect Win32Screen::MonitorRect(const Rect& pixels) const {

@@ -16,8 +16,7 @@ public:
 class Win32Screen final : public Screen {
 public:
     void SetReference(HWND window) { reference_ = window; }
-    double TwipsPerPixelX() const override { return 1440.0 / Dpi(); }
-    double TwipsPerPixelY() const override { return 1440.0 / Dpi(); }
+    TwipScale Twips() const override { return TwipScale::ForDpi(Dpi()); }
     Rect MonitorRect(const Rect& pixels) const override;
     Point CursorPos() const override;
 

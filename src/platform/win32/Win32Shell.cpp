@@ -11,43 +11,12 @@
 #include <utility>
 
 #include "platform/Text.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/Log.h"
 #include "platform/win32/Wide.h"
 
 namespace tarn::win32 {
 namespace {
-
-// Owns one reference to a COM interface.
-template <typename T>
-class ComPtr {
-public:
-    ComPtr() = default;
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    ComPtr(ComPtr&& other) noexcept : p_(std::exchange(other.p_, nullptr)) {}
-    ComPtr& operator=(ComPtr&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            p_ = std::exchange(other.p_, nullptr);
-        }
-        return *this;
-    }
-    ~ComPtr() { Reset(); }
-
-    T* operator->() const { return p_; }
-    T* Get() const { return p_; }
-    explicit operator bool() const { return p_ != nullptr; }
-    // For functions that hand out a new reference; the old one is released first.
-    void** PutVoid() {
-        Reset();
-        return reinterpret_cast<void**>(&p_);
-    }
-    void Reset() {
-        if (p_) std::exchange(p_, nullptr)->Release();
-    }
-
-private:
-    T* p_ = nullptr;
-};
 
 struct CoTaskMemDeleter {
     void operator()(void* p) const { CoTaskMemFree(p); }
@@ -58,7 +27,11 @@ bool IsShortcut(const std::string& path) { return AsciiLower(ExtensionOf(path)) 
 
 }  // namespace
 
-std::string Win32Shell::GetSpecialFolderPath(int csidl) {
+std::string Win32Shell::GetSpecialFolderPath(SpecialFolder folder) {
+    int csidl = CSIDL_LOCAL_APPDATA;
+    switch (folder) {
+        case SpecialFolder::LocalAppData: csidl = CSIDL_LOCAL_APPDATA; break;
+    }
     LPITEMIDLIST raw = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &raw)) || !raw) return {};
     const ItemIdList list(raw);
@@ -99,8 +72,12 @@ std::string Win32Shell::GetLinkTarget(const std::string& path) {
 void Win32Shell::Open(const std::string& file, const std::string& parameters) {
     const std::wstring wideFile = Widen(file);
     const std::wstring wideParameters = Widen(parameters);
-    ShellExecuteW(GetDesktopWindow(), L"open", wideFile.c_str(), parameters.empty() ? nullptr : wideParameters.c_str(),
-                  nullptr, SW_SHOWNORMAL);
+    const HINSTANCE result = ShellExecuteW(GetDesktopWindow(), L"open", wideFile.c_str(),
+                                           parameters.empty() ? nullptr : wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
+    // Values up to 32 are errors (the platform's own old error codes).
+    if (reinterpret_cast<INT_PTR>(result) <= 32) {
+        Log(L"ShellExecuteW", static_cast<DWORD>(reinterpret_cast<INT_PTR>(result)));
+    }
 }
 
 void Win32Shell::OpenFolder(const std::string& folder) {
@@ -113,7 +90,7 @@ void Win32Shell::OpenFolder(const std::string& folder) {
     info.lpVerb = L"open";
     info.lpFile = wideFolder.c_str();
     info.nShow = SW_SHOWNORMAL;
-    ShellExecuteExW(&info);
+    if (!ShellExecuteExW(&info)) LogLastError(L"ShellExecuteExW of a folder");
 }
 
 }  // namespace tarn::win32

@@ -7,7 +7,7 @@ namespace tarn::win32 {
 // Shortcuts need COM, initialised for the thread (apartment-threaded) by the program's entry.
 class Win32Shell final : public Shell {
 public:
-    std::string GetSpecialFolderPath(int csidl) override;
+    std::string GetSpecialFolderPath(SpecialFolder folder) override;
     int SmallIconIndex(const std::string& path) override;
     bool IsExecutable(const std::string& path) override;
     std::string GetLinkTarget(const std::string& path) override;

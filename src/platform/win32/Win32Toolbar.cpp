@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Toolbar.h"
 
+#include "platform/win32/Log.h"
 #include "platform/win32/Wide.h"
 
 namespace tarn::win32 {
@@ -18,17 +19,13 @@ BYTE StateBits(const ButtonRecord& button) {
 
 }  // namespace
 
-Win32Toolbar::Win32Toolbar(HWND parent, const Win32ImageList& images, int margin, Owner& owner)
-    : images_(images), owner_(owner) {
-    Create(parent, Rect{margin, 0, margin + 100, 24});
-}
-
 void Win32Toolbar::Create(HWND parent, const Rect& bounds) {
     hwnd_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                             WS_CHILD | (visible_ ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
                                 TBSTYLE_WRAPABLE | TBSTYLE_LIST | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
                             bounds.left, bounds.top, bounds.Width(), bounds.Height(), parent,
                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (hwnd_ == nullptr) LogLastError(L"CreateWindowExW of the toolbar");
     // Below its siblings: the hint box lies over the toolbar's left end.
     SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);

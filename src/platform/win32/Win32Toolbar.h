@@ -25,7 +25,9 @@ public:
         ~Owner() = default;
     };
 
-    Win32Toolbar(HWND parent, const Win32ImageList& images, int margin, Owner& owner);
+    Win32Toolbar(const Win32ImageList& images, Owner& owner) : images_(images), owner_(owner) {}
+    // Makes the control, `margin` pixels from the parent's left edge.
+    void Create(HWND parent, int margin) { Create(parent, Rect{margin, 0, margin + 100, 24}); }
     Win32Toolbar(const Win32Toolbar&) = delete;
     Win32Toolbar& operator=(const Win32Toolbar&) = delete;
     HWND Hwnd() const { return hwnd_; }
@@ -48,6 +50,7 @@ public:
 private:
     ButtonRecord& At(int index) { return buttons_.at(static_cast<std::size_t>(index - 1)); }
     void Create(HWND parent, const Rect& bounds);
+    // The control is below its siblings, with the bar's hooks.
     void Flush() const;
     HWND hwnd_ = nullptr;
     const Win32ImageList& images_;

@@ -15,16 +15,18 @@ public:
     Size ClientSize() const override;
     void Move(const Rect& pixels) override;
     void SetTopmost() override { SetWindowPos(Hwnd(), HWND_TOPMOST, 0, 0, 0, 0, topmostFlags_); }
-    std::uint32_t ExStyle() const override { return static_cast<std::uint32_t>(GetWindowLongW(Hwnd(), GWL_EXSTYLE)); }
-    void SetExStyle(std::uint32_t style) override { SetWindowLongW(Hwnd(), GWL_EXSTYLE, static_cast<LONG>(style)); }
-    void SetLayeredAttributes(Colour key, int alpha, std::uint32_t flags) override {
-        SetLayeredWindowAttributes(Hwnd(), key, static_cast<BYTE>(alpha), flags);
-    }
+    void SetSeeThrough(Colour colourKey, int alpha) override;
+    void SetSolid(int alpha) override;
+    bool HasTaskbarButton() const override;
+    void SetTaskbarButton(bool show) override;
     bool IsVisible() const override { return IsWindowVisible(Hwnd()) != FALSE; }
-    void Show(ShowCommand command) override { ShowWindow(Hwnd(), static_cast<int>(command)); }
+    void Show(ShowCommand command) override;
 
 private:
     UINT topmostFlags_;
 };
+
+// The ShowWindow command of a ShowCommand.
+int ShowWindowCommand(ShowCommand command);
 
 }  // namespace tarn::win32

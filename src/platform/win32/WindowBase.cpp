@@ -1,6 +1,9 @@
 #include "platform/win32/WindowBase.h"
 
+#include <string>
 #include <utility>
+
+#include "platform/win32/Log.h"
 
 namespace tarn::win32 {
 
@@ -15,6 +18,7 @@ WindowClass::WindowClass(const wchar_t* name, WNDPROC proc, HBRUSH background, H
     wc.hIconSm = icon;
     wc.lpszClassName = name_.c_str();
     atom_ = RegisterClassExW(&wc);
+    if (atom_ == 0) LogLastError(L"RegisterClassExW");
 }
 
 WindowClass::~WindowClass() {
@@ -25,6 +29,7 @@ WindowBase::~WindowBase() {
     if (hwnd_ != nullptr) {
         // The derived object is gone already: the window's last messages go to the default procedure.
         const HWND hwnd = std::exchange(hwnd_, nullptr);
+        routing_ = false;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         DestroyWindow(hwnd);
     }
@@ -34,6 +39,7 @@ void WindowBase::Destroy() {
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);  // WM_NCDESTROY clears hwnd_
         hwnd_ = nullptr;
+        routing_ = false;
     }
 }
 
@@ -41,6 +47,14 @@ bool WindowBase::CreateTopLevel(const WindowClass& windowClass, const wchar_t* c
                                 const RECT& rect, HWND owner) {
     CreateWindowExW(exStyle, windowClass.Name(), caption, style, rect.left, rect.top, rect.right - rect.left,
                     rect.bottom - rect.top, owner, nullptr, GetModuleHandleW(nullptr), this);
+    if (hwnd_ == nullptr) LogLastError(L"CreateWindowExW of a window");
+    return hwnd_ != nullptr;
+}
+
+bool WindowBase::CreateChild(const WindowClass& windowClass, DWORD style, const RECT& rect, HWND parent) {
+    CreateWindowExW(0, windowClass.Name(), nullptr, WS_CHILD | style, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr), this);
+    if (hwnd_ == nullptr) LogLastError(L"CreateWindowExW of a child window");
     return hwnd_ != nullptr;
 }
 
@@ -57,13 +71,16 @@ LRESULT CALLBACK WindowBase::Procedure(HWND hwnd, UINT message, WPARAM wParam, L
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
+        self->routing_ = false;
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
+    if (!self->routing_) return DefWindowProcW(hwnd, message, wParam, lParam);
     try {
         return self->HandleMessage(message, wParam, lParam);
     } catch (...) {
-        // A failing handler skips its work; the program goes on.
-        return DefWindowProcW(hwnd, message, wParam, lParam);
+        Log((L"the handler of window message " + std::to_wstring(message)).c_str(), 0);
+        self->HandlerFailed(message);
+        return 0;
     }
 }
 

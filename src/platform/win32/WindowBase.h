@@ -20,7 +20,9 @@ private:
 };
 
 // The one window-procedure pattern: `this` is stored at WM_NCCREATE from the create parameters and cleared at
-// WM_NCDESTROY; every other message goes to HandleMessage. Nothing escapes the procedure.
+// WM_NCDESTROY. A derived window calls RouteMessages() at the end of its constructor, when it and the handler
+// it holds are whole; from then until StopMessages() or its destruction every message goes to HandleMessage,
+// before and after that to the default procedure. Nothing escapes the procedure.
 class WindowBase {
 public:
     WindowBase() = default;
@@ -28,17 +30,26 @@ public:
     WindowBase& operator=(const WindowBase&) = delete;
     virtual ~WindowBase();
     HWND Hwnd() const { return hwnd_; }
+    // The program is ending: no handler runs any more.
+    void StopMessages() { routing_ = false; }
+    bool Routes() const { return routing_; }
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
 protected:
     bool CreateTopLevel(const WindowClass& windowClass, const wchar_t* caption, DWORD style, DWORD exStyle,
                         const RECT& rect, HWND owner = nullptr);
+    bool CreateChild(const WindowClass& windowClass, DWORD style, const RECT& rect, HWND parent);
+    void RouteMessages() { routing_ = hwnd_ != nullptr; }
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    // A handler threw: its work is skipped and the message answered with 0. A window whose closing ends the
+    // program still ends it here.
+    virtual void HandlerFailed(UINT /*message*/) {}
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) { return DefWindowProcW(hwnd_, message, wParam, lParam); }
     void Destroy();
 
 private:
     HWND hwnd_ = nullptr;
+    bool routing_ = false;
 };
 
 }  // namespace tarn::win32

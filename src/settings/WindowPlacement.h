@@ -1,22 +1,13 @@
 #pragma once
-#include <string>
-
-#include "app/Settings.h"
-#include "platform/FileSystem.h"
 #include "platform/Geometry.h"
 #include "platform/Screen.h"
-#include "platform/Shell.h"
 #include "platform/Window.h"
+#include "settings/Settings.h"
 
 namespace tarn {
 
-// The path of a shell special folder (a CSIDL number); empty when there is none.
-std::string GetSpecialFolderPath(Shell& shell, int csidl);
-
-// Creates every missing folder of the path up to its last backslash; false on any failure.
-bool CreateDirectoryPath(FileSystem& fs, const std::string& path);
-
-// Gives a window a taskbar button or takes it away; the style only takes effect while the window is hidden.
+// Gives a window a taskbar button or takes it away: hidden while the style changes, shown again only if it was
+// visible.
 void ShowInTaskbar(Window& window, bool show);
 
 // The pixel rectangle of a window given in twips, at least 120·f twips wide and high, moved so that all of it

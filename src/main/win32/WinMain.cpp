@@ -1,13 +1,13 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include <string>
 
-#include "app/Entry.h"
-#include "platform/win32/App.h"
+#include "main/Entry.h"
+#include "main/win32/App.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Log.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32TextCodec.h"
@@ -41,15 +41,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     win32::Win32MessageBox messageBox;
     if (!EntryMayShowBar(previousInstance, programPath, messageBox)) return 0;
 
-    // Shell links, the shell's icons and file drops need OLE on this thread.
-    OleInitialize(nullptr);
+    const win32::OleScope ole;
+    if (FAILED(ole.Result())) win32::Log(L"OleInitialize", static_cast<DWORD>(ole.Result()));
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    int result = 0;
-    {
-        win32::App app;
-        result = app.Run();
-    }
-    OleUninitialize();
-    return result;
+    if (!InitCommonControlsEx(&controls)) win32::LogLastError(L"InitCommonControlsEx");
+    win32::App app;
+    return app.Run();
 }

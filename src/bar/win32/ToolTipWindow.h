@@ -3,14 +3,11 @@
 
 #include <string>
 
+#include "bar/frmToolTip.h"
 #include "platform/TipLabel.h"
 #include "platform/win32/GdiHandles.h"
 #include "platform/win32/Win32Timer.h"
 #include "platform/win32/Win32Window.h"
-
-namespace tarn {
-class frmToolTip;
-}
 
 namespace tarn::win32 {
 
@@ -18,10 +15,10 @@ namespace tarn::win32 {
 // It sizes nothing itself; the label measures its text and frmToolTip gives the window that size.
 class ToolTipWindow final : public Win32Window, public TipLabel {
 public:
-    explicit ToolTipWindow(HWND owner = nullptr);
+    explicit ToolTipWindow(const Screen& screen, HWND owner = nullptr);
     ~ToolTipWindow() override;
     bool Created() const { return Hwnd() != nullptr; }
-    void Attach(frmToolTip* tip) { tip_ = tip; }
+    frmToolTip& Form() { return tip_; }
     Timer& HideTimer() { return tmrHide_; }
     // Unloading by code: the window goes, and its timer with it.
     void Unload() { Destroy(); }
@@ -35,10 +32,10 @@ private:
     Size MeasureText() const;
     void Paint();
 
-    frmToolTip* tip_ = nullptr;
     unique_hfont font_;
     std::wstring text_;
     Win32Timer tmrHide_;
+    frmToolTip tip_;
 };
 
 }  // namespace tarn::win32

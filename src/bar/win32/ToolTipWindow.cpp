@@ -1,6 +1,6 @@
-#include "platform/win32/ToolTipWindow.h"
+#include "bar/win32/ToolTipWindow.h"
 
-#include "bar/frmToolTip.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Wide.h"
 
 namespace tarn::win32 {
@@ -24,19 +24,22 @@ unique_hfont MakeLabelFont(UINT dpi) {
 
 UINT WindowDpi(HWND hwnd) {
     const UINT dpi = GetDpiForWindow(hwnd);
-    return dpi != 0 ? dpi : 96;
+    return TwipScale::DpiOrDefault(dpi);
 }
 
 }  // namespace
 
-ToolTipWindow::ToolTipWindow(HWND owner)
-    : Win32Window(SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE), tmrHide_(kHideTimerId, kHideIntervalMs) {
+ToolTipWindow::ToolTipWindow(const Screen& screen, HWND owner)
+    : Win32Window(SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE),
+      tmrHide_(kHideTimerId, kHideIntervalMs),
+      tip_(*this, *this, tmrHide_, screen) {
     if (!CreateTopLevel(ToolTipClass(), L"", WS_POPUP, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE,
                         RECT{0, 0, 1, 1}, owner)) {
         return;
     }
     tmrHide_.SetOwner(Hwnd());
     font_ = MakeLabelFont(WindowDpi(Hwnd()));
+    RouteMessages();
 }
 
 // The window goes while this object is whole, so that its last messages still find their handler.
@@ -58,8 +61,8 @@ Size ToolTipWindow::MeasureText() const {
 }
 
 void ToolTipWindow::Paint() {
-    PAINTSTRUCT ps;
-    const HDC dc = BeginPaint(Hwnd(), &ps);
+    const PaintScope paint(Hwnd());
+    const HDC dc = paint.get();
     RECT client{};
     GetClientRect(Hwnd(), &client);
     FillRect(dc, &client, GetSysColorBrush(COLOR_INFOBK));
@@ -69,7 +72,6 @@ void ToolTipWindow::Paint() {
         SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
         DrawTextW(dc, text_.c_str(), static_cast<int>(text_.size()), &client, kTextFormat);
     }
-    EndPaint(Hwnd(), &ps);
 }
 
 LRESULT ToolTipWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -79,7 +81,7 @@ LRESULT ToolTipWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: Paint(); return 0;
         case WM_TIMER:
-            if (wParam == tmrHide_.Id() && tip_ != nullptr) tip_->tmrHide_Timer();
+            if (wParam == tmrHide_.Id()) tip_.tmrHide_Timer();
             return 0;
         case WM_DPICHANGED: {
             // Moved onto a monitor of another DPI: the label keeps its point size there.
@@ -90,7 +92,6 @@ LRESULT ToolTipWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         case WM_DESTROY:
-            tip_ = nullptr;
             tmrHide_.SetEnabled(false);
             tmrHide_.SetOwner(nullptr);
             return Default(message, wParam, lParam);

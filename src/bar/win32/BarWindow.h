@@ -1,47 +1,39 @@
 #pragma once
 #include <windows.h>
 
-#include <memory>
-
-#include "platform/Window.h"
-#include "platform/win32/MemoryCanvas.h"
+#include "bar/frmTarnDock.h"
+#include "bar/win32/MenuHostWindow.h"
 #include "platform/win32/DropTarget.h"
+#include "platform/win32/MemoryCanvas.h"
 #include "platform/win32/PictureBox.h"
-#include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32ImageList.h"
+#include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Timer.h"
 #include "platform/win32/Win32Toolbar.h"
 #include "platform/win32/Win32Window.h"
 
-namespace tarn {
-class frmTarnDock;
-class ProgramHost;
-}  // namespace tarn
-
 namespace tarn::win32 {
 
-// The bar's window: a sizing border without title bar, its toolbar, the hint box and the hidden picture box.
-// It turns messages into calls of the bar's handlers and nothing more.
+// The bar's window: a sizing border without title bar, its toolbar, the hint box and the hidden picture box,
+// with the bar's handlers and the hidden window that hosts its menus. It turns messages into calls of the
+// handlers and nothing more.
 class BarWindow final : public Win32Window {
 public:
-    BarWindow(Win32Screen& screen, HWND owner);
+    BarWindow(const BarServices& services, Win32Screen& screen, ProgramHost& host, frmToolTip& tip, HWND owner);
     ~BarWindow() override;
     bool Created() const { return Hwnd() != nullptr; }
-    // From now on the bar's handlers receive the window's messages and file drags.
-    void Attach(frmTarnDock* bar, ProgramHost* host);
-    void Detach();
-
-    MemoryCanvas& FormImage() { return formImage_; }
-    Win32Toolbar& ToolbarControl() { return *toolbar_; }
-    Win32ImageList& Icons() { return icons_; }
-    MemoryCanvas& PicBox() { return picBox_; }
-    PictureBox& PicHint() { return *picHint_; }
+    frmTarnDock& Form() { return bar_; }
+    MenuHostWindow& MenuWindow() { return menuWindow_; }
     Win32Timer& MouseTimer() { return tmrMouse_; }
-    Win32PopupMenu& Popup() { return *popup_; }
+    Win32Toolbar& ToolbarControl() { return toolbar_; }
+    Win32PopupMenu& Popup() { return popup_; }
+    // The program is ending: no handler of the bar or its menu host runs any more, and nothing can be dropped.
+    void EndHandlers();
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void HandlerFailed(UINT message) override;
 
 private:
     static LRESULT CALLBACK ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
@@ -53,12 +45,12 @@ private:
     // The bar's background takes file drags only to grey the buttons; nothing can be dropped on it.
     class BackgroundDrop final : public FileDropHandler {
     public:
-        explicit BackgroundDrop(BarWindow& owner) : owner_(owner) {}
-        int OLEDragOver(bool hasFiles, int buttons, int shift, Point point, DragState state) override;
+        explicit BackgroundDrop(frmTarnDock& bar) : bar_(bar) {}
+        DropEffect OLEDragOver(bool, int, int, Point, DragState state) override { return bar_.Form_OLEDragOver(state); }
         void OLEDragDrop(const std::vector<std::string>&, int, int, Point) override {}
 
     private:
-        BarWindow& owner_;
+        frmTarnDock& bar_;
     };
 
     // The toolbar's control is made anew whenever the toolbar is emptied; each one gets the bar's hooks.
@@ -72,24 +64,23 @@ private:
         BarWindow& owner_;
     };
 
+    // The controls are made without their windows first, so that the handlers can be made with them; the
+    // windows follow in the constructor, once every handler is whole.
     Win32Screen& screen_;
-    ToolbarHooks toolbarHooks_{*this};
-    frmTarnDock* bar_ = nullptr;
-    ProgramHost* host_ = nullptr;
+    ProgramHost& host_;
     MemoryCanvas formImage_;
     MemoryCanvas picBox_;
     Win32ImageList icons_;
-    std::unique_ptr<Win32Toolbar> toolbar_;
-    std::unique_ptr<PictureBox> picHint_;
-    std::unique_ptr<Win32PopupMenu> popup_;
+    Win32Toolbar toolbar_;
+    PictureBox picHint_;
+    Win32PopupMenu popup_;
     Win32Timer tmrMouse_;
-    BackgroundDrop backgroundDrop_{*this};
+    ToolbarHooks toolbarHooks_{*this};
+    MenuHostWindow menuWindow_;
+    frmTarnDock bar_;
+    BackgroundDrop backgroundDrop_{bar_};
     DropRegistration toolbarDrop_;
     DropRegistration formDrop_;
 };
-
-// Mouse button and shift masks of a mouse message, as the handlers take them.
-int MouseButtons(WPARAM wParam);
-int ShiftState();
 
 }  // namespace tarn::win32

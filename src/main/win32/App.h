@@ -1,30 +1,21 @@
 #pragma once
-#include <memory>
-
 #include "bar/ProgramHost.h"
+#include "bar/frmTarnDock.h"
+#include "bar/win32/BarWindow.h"
+#include "bar/win32/MenuHostWindow.h"
+#include "bar/win32/ToolTipWindow.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextCodec.h"
 
-namespace tarn {
-class frmTarnDock;
-class frmMenu;
-class frmToolTip;
-}  // namespace tarn
-
 namespace tarn::win32 {
 
-class BarWindow;
-class MenuHostWindow;
-class OwnerWindow;
-class ToolTipWindow;
-
-// The running program: the platform services, the windows and their handlers, and the message loop.
+// The running program: the platform services, every window with its handlers, and the message loop. The
+// windows that open on demand are made here when they are asked for.
 class App final : public ProgramHost {
 public:
-    App();
-    ~App() override;
+    App() = default;
     int Run();
 
     void UnloadWindow(FormName form) override;
@@ -40,13 +31,10 @@ private:
     Win32Clock clock_;
     Win32Screen screen_;
     Win32MessageBox messageBox_;
-    std::unique_ptr<OwnerWindow> owner_;
-    std::unique_ptr<BarWindow> barWindow_;
-    std::unique_ptr<frmTarnDock> bar_;
-    std::unique_ptr<MenuHostWindow> menuWindow_;
-    std::unique_ptr<frmMenu> menu_;
-    std::unique_ptr<ToolTipWindow> tipWindow_;
-    std::unique_ptr<frmToolTip> tip_;
+    OwnerWindow owner_;
+    ToolTipWindow tipWindow_{screen_};
+    BarWindow barWindow_{BarServices{fs_, codec_, shell_, clock_, screen_, messageBox_}, screen_, *this,
+                         tipWindow_.Form(), owner_.Hwnd()};
     bool ending_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "app/Entry.h"
+#include "main/Entry.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "app/SettingsFile.h"
+#include "settings/SettingsFile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,8 +6,7 @@
 #include <exception>
 #include <string_view>
 
-#include "app/IniFile.h"
-#include "app/modAPI.h"
+#include "settings/IniFile.h"
 #include "platform/Text.h"
 
 namespace tarn {
@@ -58,11 +57,11 @@ IniFile ParseFile(const std::optional<std::string>& bytes, const TextCodec& code
 
 }  // namespace
 
-void ReadSettingsFile(const std::string& settingsFile, Settings& settings, Placement& placement, FileSystem& fs,
-                      const TextCodec& codec, Shell& shell) {
+void ReadSettingsFile(const SettingsLocation& location, Settings& settings, Placement& placement, FileSystem& fs,
+                      const TextCodec& codec) {
     IniFile ini;
     try {
-        ini = ParseFile(fs.ReadFile(settingsFile), codec);
+        ini = ParseFile(fs.ReadFile(location.settingsFile), codec);
     } catch (const std::exception&) {
         // A file too large to hold is treated like one that cannot be read.
     }
@@ -70,7 +69,7 @@ void ReadSettingsFile(const std::string& settingsFile, Settings& settings, Place
     const std::string folder = ini.Get(kSection, "FolderPath").value_or(std::string(kNoFolder));
     settings.FolderPath = TrimBlanks(CutToUtf16Units(folder, kFolderPathUnits));
     if (settings.FolderPath == kNoFolder) {
-        settings.FolderPath = JoinPath(GetSpecialFolderPath(shell, kCsidlLocalAppData), "TarnDock\\Buttons");
+        settings.FolderPath = location.defaultButtonFolder;
         CreateDirectoryPath(fs, settings.FolderPath + "\\");
     }
 
