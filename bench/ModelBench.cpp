@@ -60,8 +60,8 @@ struct Folder {
         if (icons == Icons::AllDistinct) {
             shell.iconRule = [](const std::string& path) -> std::optional<int> { return 100 + NumberOf(path); };
         }
-        shell.iconByExtension = {{"txt", 1}, {"exe", 2}, {"pdf", 3}, {"url", 4}, {"bat", 5}, {"doc", 6},
-                                 {"png", 7}, {"lnk", 8}};
+        shell.iconByExtension = {{"txt", 1}, {"exe", 2}, {"pdf", 3}, {"url", 4},
+                                 {"bat", 5}, {"doc", 6}, {"png", 7}, {"lnk", 8}};
         // Half the files in reverse order, with separators between them; the rest follow in listing order.
         std::vector<std::string> lines;
         for (int i = n - 1, k = 0; i >= n / 2; --i, ++k) {

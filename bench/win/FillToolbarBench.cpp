@@ -113,7 +113,8 @@ int wmain(int argc, wchar_t** argv) {
     const std::size_t before = freeGdiHandles();
     for (int i = 0; i < 200; ++i) bar.FillToolbar();
     std::vector<MenuItem> entries;
-    for (int i = 0; i < 20; ++i) entries.push_back({"entry " + std::to_string(i), {}, true, std::string("I3"), {80, 16}});
+    for (int i = 0; i < 20; ++i)
+        entries.push_back({"entry " + std::to_string(i), {}, true, std::string("I3"), {80, 16}});
     // Each menu is closed as soon as its modal loop runs.
     SetTimer(window.Hwnd(), 77, 1, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
     for (int i = 0; i < 300; ++i) window.Popup().Show(entries, Point{40, 40});
@@ -121,9 +122,10 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 0; i < 300; ++i) window.Popup().Show(entries, Point{40, 40});
     for (int i = 0; i < 200; ++i) bar.FillToolbar();
     KillTimer(window.Hwnd(), 77);
-    std::printf("free GDI handles: %zu before, %zu after 200 rebuilds and 300 menus of 20 bitmaps, %zu after as "
-                "many again\n",
-                before, middle, freeGdiHandles());
+    std::printf(
+        "free GDI handles: %zu before, %zu after 200 rebuilds and 300 menus of 20 bitmaps, %zu after as "
+        "many again\n",
+        before, middle, freeGdiHandles());
     window.EndHandlers();
     for (const std::wstring& path : paths) DeleteFileW(path.c_str());
     DeleteFileW((folder + L"\\TarnDock_Folder.ini").c_str());

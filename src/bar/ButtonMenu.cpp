@@ -38,8 +38,7 @@ Size MenuBitmapSize(int widestCaption, int sampleTextHeight) {
 Point MenuAnchor(const Rect& toolbarBounds, const Rect& buttonRect) {
     // Half a button's width is rounded to the even neighbour, as every computed pixel position.
     const int half = RoundToInt(buttonRect.Width() / 2.0);
-    return {toolbarBounds.left + buttonRect.left + half,
-            toolbarBounds.top + buttonRect.top + buttonRect.Height()};
+    return {toolbarBounds.left + buttonRect.left + half, toolbarBounds.top + buttonRect.top + buttonRect.Height()};
 }
 
 }  // namespace tarn

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "model/ItemDictionary.h"
 #include "bar/BarTexts.h"
+#include "model/ItemDictionary.h"
 #include "platform/Geometry.h"
 #include "platform/PopupMenu.h"
 

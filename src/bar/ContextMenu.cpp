@@ -8,7 +8,7 @@ namespace tarn {
 
 std::span<const std::optional<BarCommand>> ContextMenuCommands() {
     static constexpr std::array<std::optional<BarCommand>, 11> kLines{
-        BarCommand::EditFolder, BarCommand::EditOrder, std::nullopt,      BarCommand::Options,
+        BarCommand::EditFolder, BarCommand::EditOrder, std::nullopt,     BarCommand::Options,
         std::nullopt,           BarCommand::Refresh,   BarCommand::Help, std::nullopt,
         BarCommand::Minimize,   std::nullopt,          BarCommand::End,
     };

@@ -27,8 +27,8 @@ std::string Prefixed(const std::string& tipPrefix, const std::string& text) {
 std::string MenuText(const ButtonRecord& button, const ItemDictionary* menu, const std::string& tipPrefix,
                      const std::function<std::string(const std::string&)>& displayName) {
     // A sub-folder button names its folder first; a group button has no tag.
-    std::string text = TrimBlanks(button.tag).empty() ? tipPrefix
-                                                      : Prefixed(tipPrefix, "   [" + BaseName(button.tag) + "]   ");
+    std::string text =
+        TrimBlanks(button.tag).empty() ? tipPrefix : Prefixed(tipPrefix, "   [" + BaseName(button.tag) + "]   ");
     const int n = menu != nullptr ? menu->Count() : 0;
     for (int i = 0; i < n; ++i) {
         if (!TrimBlanks(text).empty()) text += kLineBreak;

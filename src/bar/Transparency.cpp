@@ -5,9 +5,9 @@
 namespace tarn {
 namespace {
 
-constexpr int kRestTolerance = 2;       // pixels per tick that still count as resting
-constexpr double kEdgeRestMs = 50;      // rest time on a screen edge with NoDelayOnScreenBorder
-constexpr int kFarDistance = 100;       // pixels beyond the bar that end the solid state at once
+constexpr int kRestTolerance = 2;   // pixels per tick that still count as resting
+constexpr double kEdgeRestMs = 50;  // rest time on a screen edge with NoDelayOnScreenBorder
+constexpr int kFarDistance = 100;   // pixels beyond the bar that end the solid state at once
 
 bool BarTouchesEdge(const Rect& bar, const Rect& monitor) {
     return bar.left <= monitor.left || bar.top <= monitor.top || bar.right >= monitor.right - 1 ||

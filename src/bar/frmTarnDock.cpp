@@ -48,7 +48,8 @@ frmTarnDock::frmTarnDock(const BarServices& services, const BarControls& control
 void frmTarnDock::Form_Load() {
     icons_.MakeSeparatorImage();
     mnuPopCaptions_.clear();
-    for (const auto& command : ContextMenuCommands()) mnuPopCaptions_.push_back(command ? CommandCaption(*command) : "-");
+    for (const auto& command : ContextMenuCommands())
+        mnuPopCaptions_.push_back(command ? CommandCaption(*command) : "-");
     settings_ = Settings{};
     location_ = FindSettingsLocation(services_.shell);
     CreateDirectoryPath(services_.fs, location_.settingsFile);
@@ -100,9 +101,9 @@ void frmTarnDock::Form_Unload() {
 }
 
 void frmTarnDock::QuitProgram() {
-    for (const FormName form : {FormName::frmHelp, FormName::frmSelectFolder, FormName::frmFoldersToEdit,
-                                FormName::frmEditOrder, FormName::frmTarnOptions, FormName::frmToolTip,
-                                FormName::frmMenu}) {
+    for (const FormName form :
+         {FormName::frmHelp, FormName::frmSelectFolder, FormName::frmFoldersToEdit, FormName::frmEditOrder,
+          FormName::frmTarnOptions, FormName::frmToolTip, FormName::frmMenu}) {
         host_.UnloadWindow(form);
     }
     Form_Unload();

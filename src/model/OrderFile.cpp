@@ -84,8 +84,7 @@ bool WriteFileDic(const ItemDictionary& dictionary, const std::string& filePath,
     }
 }
 
-void LoadFileDic(ItemDictionary& dictionary, const std::string& folder, const FileSystem& fs,
-                 const TextCodec& codec) {
+void LoadFileDic(ItemDictionary& dictionary, const std::string& folder, const FileSystem& fs, const TextCodec& codec) {
     dictionary.Clear();
     const std::string orderFileKey = codec.FoldCase(kOrderFileName);
     const std::string desktopIniKey = codec.FoldCase(kDesktopIniName);
@@ -115,7 +114,8 @@ void LoadFileDic(ItemDictionary& dictionary, const std::string& folder, const Fi
         int separators = 0;
         for (const std::string& line : *lines) {
             if (line == kSeparatorValue) {
-                dictionary.Add(std::string(kSeparatorValue) + std::to_string(separators++), std::string(kSeparatorValue));
+                dictionary.Add(std::string(kSeparatorValue) + std::to_string(separators++),
+                               std::string(kSeparatorValue));
                 continue;
             }
             if (!IsPlainFileName(line)) continue;

@@ -40,7 +40,6 @@ bool WriteFileDic(const ItemDictionary& dictionary, const std::string& filePath,
 // (keyed "<>0", "<>1", ...), then the files the order file does not name, in listing order. Names are matched
 // against the listing without regard to case; lines naming no file of the folder, or the order file itself, are
 // dropped. "desktop.ini" is never taken from the listing, only where the order file names it.
-void LoadFileDic(ItemDictionary& dictionary, const std::string& folder, const FileSystem& fs,
-                 const TextCodec& codec);
+void LoadFileDic(ItemDictionary& dictionary, const std::string& folder, const FileSystem& fs, const TextCodec& codec);
 
 }  // namespace tarn

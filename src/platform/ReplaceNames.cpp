@@ -28,7 +28,8 @@ std::optional<unsigned long> ReplaceTemporaryOwner(std::string_view fileName, st
     const std::size_t fixed = targetName.size() + 1 + kSuffix.size();
     if (fileName.size() < fixed + 3) return std::nullopt;
     if (AsciiLower(fileName.substr(0, targetName.size())) != AsciiLower(targetName) ||
-        fileName[targetName.size()] != '.' || AsciiLower(fileName.substr(fileName.size() - kSuffix.size())) != kSuffix) {
+        fileName[targetName.size()] != '.' ||
+        AsciiLower(fileName.substr(fileName.size() - kSuffix.size())) != kSuffix) {
         return std::nullopt;
     }
     const std::string_view middle = fileName.substr(targetName.size() + 1, fileName.size() - fixed);

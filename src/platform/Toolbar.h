@@ -13,8 +13,8 @@ enum class ButtonKind { File, Program, Folder, Separator, Info };
 
 struct ButtonRecord {
     ButtonStyle style = ButtonStyle::Plain;
-    std::string image;        // key in ilIcons; empty for none
-    std::string tag;          // full path of the file or sub folder
+    std::string image;  // key in ilIcons; empty for none
+    std::string tag;    // full path of the file or sub folder
     ButtonKind kind = ButtonKind::File;
     std::string caption;
     bool enabled = true;

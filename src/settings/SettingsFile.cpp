@@ -6,8 +6,8 @@
 #include <exception>
 #include <string_view>
 
-#include "settings/IniFile.h"
 #include "platform/Text.h"
+#include "settings/IniFile.h"
 
 namespace tarn {
 namespace {

@@ -2,9 +2,9 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "platform/TextCodec.h"
 #include "settings/Settings.h"
 #include "settings/SettingsLocation.h"
-#include "platform/TextCodec.h"
 
 namespace tarn {
 

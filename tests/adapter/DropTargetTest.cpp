@@ -257,18 +257,22 @@ TEST_F(DropTargetTest, EffectIsTheHandlersMaskedByWhatTheSourceAllows) {
         handler.effect = c.handlerEffect;
         DWORD effect = c.allowed;
         ASSERT_EQ(target->DragEnter(&data, MK_LBUTTON, Screen(3, 3), &effect), S_OK);
-        EXPECT_EQ(effect, c.expected) << "enter, handler " << static_cast<int>(c.handlerEffect) << ", allowed " << c.allowed;
+        EXPECT_EQ(effect, c.expected) << "enter, handler " << static_cast<int>(c.handlerEffect) << ", allowed "
+                                      << c.allowed;
         effect = c.allowed;
         ASSERT_EQ(target->DragOver(MK_LBUTTON, Screen(4, 4), &effect), S_OK);
-        EXPECT_EQ(effect, c.expected) << "over, handler " << static_cast<int>(c.handlerEffect) << ", allowed " << c.allowed;
+        EXPECT_EQ(effect, c.expected) << "over, handler " << static_cast<int>(c.handlerEffect) << ", allowed "
+                                      << c.allowed;
         effect = c.allowed;
         ASSERT_EQ(target->Drop(&data, 0, Screen(4, 4), &effect), S_OK);
-        EXPECT_EQ(effect, c.dropped) << "drop, handler " << static_cast<int>(c.handlerEffect) << ", allowed " << c.allowed;
+        EXPECT_EQ(effect, c.dropped) << "drop, handler " << static_cast<int>(c.handlerEffect) << ", allowed "
+                                     << c.allowed;
     }
 }
 
 TEST_F(DropTargetTest, DropHandsOverEveryPathAsUtf8) {
-    const std::string longPath = "C:\\" + std::string(120, 'd') + "\\" + std::string(150, 'e') + "\\Gr\xC3\xBC\xC3\x9F"
+    const std::string longPath = "C:\\" + std::string(120, 'd') + "\\" + std::string(150, 'e') +
+                                 "\\Gr\xC3\xBC\xC3\x9F"
                                  "e \xE6\x97\xA5\xE6\x9C\xAC.txt";
     ASSERT_GT(Widen(longPath).size(), static_cast<std::size_t>(MAX_PATH));
     const std::vector<std::vector<std::string>> lists = {

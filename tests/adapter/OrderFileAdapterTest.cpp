@@ -28,8 +28,8 @@ struct OrderFileAdapterTest : testing::Test {
         RemoveDirectoryW(Widen(folder).c_str());
     }
     void MakeFile(const std::string& name) {
-        const HANDLE file = CreateFileW(Widen(folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        0, nullptr);
+        const HANDLE file =
+            CreateFileW(Widen(folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE) << name;
         CloseHandle(file);
     }
@@ -47,8 +47,8 @@ struct OrderFileAdapterTest : testing::Test {
 };
 
 TEST_F(OrderFileAdapterTest, NamesOutsideTheCodePageKeepTheirPlaceOnDisk) {
-    const std::string zhuk = "\xD0\x96\xD1\x83\xD0\xBA.lnk";   // Cyrillic, not in Windows-1252
-    const std::string cafe = "Caf\xC3\xA9.lnk";                // in Windows-1252
+    const std::string zhuk = "\xD0\x96\xD1\x83\xD0\xBA.lnk";  // Cyrillic, not in Windows-1252
+    const std::string cafe = "Caf\xC3\xA9.lnk";               // in Windows-1252
     for (const std::string& name : {std::string("a.lnk"), std::string("b.lnk"), zhuk, cafe}) MakeFile(name);
     ItemDictionary dic;
     dic.Add(zhuk, folder + "\\" + zhuk);

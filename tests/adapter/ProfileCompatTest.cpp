@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "settings/IniFile.h"
-#include "settings/SettingsFile.h"
 #include "platform/Text.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32TextCodec.h"
+#include "settings/IniFile.h"
+#include "settings/SettingsFile.h"
 
 namespace tarn::win32 {
 namespace {
@@ -21,9 +21,8 @@ namespace {
 std::optional<std::string> PlatformGet(const std::string& file, const std::string& section, const std::string& key) {
     static const wchar_t kAbsent[] = L"\x01(absent)";
     std::wstring buffer(8192, L'\0');
-    const DWORD length = GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), kAbsent,
-                                                  buffer.data(), static_cast<DWORD>(buffer.size()),
-                                                  Widen(file).c_str());
+    const DWORD length = GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), kAbsent, buffer.data(),
+                                                  static_cast<DWORD>(buffer.size()), Widen(file).c_str());
     buffer.resize(length);
     if (buffer == kAbsent) return std::nullopt;
     return Narrow(buffer);
@@ -126,12 +125,27 @@ const std::string kHandWritten =
     "k=v\r\n";
 
 const std::vector<std::pair<std::string, std::string>> kQueries = {
-    {"", "orphan"},           {"Settings", "FolderPath"}, {"settings", "DELAY"},  {"Settings", "Alpha"},
-    {"Settings", "NoEquals"}, {"Settings", "Left"},        {"Settings", "Top"},    {"Settings", "Width"},
-    {"Settings", "Height"},   {"Settings", "Equals"},     {"Settings", "OnlyHere"}, {"Settings", "; a comment"},
-    {"Settings", "Missing"},  {"Other", "Alpha"},         {"A]B", "k"},           {"Missing", "Alpha"},
-    {"Settings", "New"},      {"Fresh", "Key"},           {"Settings", "ShortcutLNK"},
-    {"", "; a comment"},      {"A]B", "Unicode"},
+    {"", "orphan"},
+    {"Settings", "FolderPath"},
+    {"settings", "DELAY"},
+    {"Settings", "Alpha"},
+    {"Settings", "NoEquals"},
+    {"Settings", "Left"},
+    {"Settings", "Top"},
+    {"Settings", "Width"},
+    {"Settings", "Height"},
+    {"Settings", "Equals"},
+    {"Settings", "OnlyHere"},
+    {"Settings", "; a comment"},
+    {"Settings", "Missing"},
+    {"Other", "Alpha"},
+    {"A]B", "k"},
+    {"Missing", "Alpha"},
+    {"Settings", "New"},
+    {"Fresh", "Key"},
+    {"Settings", "ShortcutLNK"},
+    {"", "; a comment"},
+    {"A]B", "Unicode"},
 };
 
 void ExpectSameReads(const std::string& what, const IniFile& ours, const std::string& platformFile) {
@@ -168,8 +182,8 @@ TEST_F(ProfileCompatTest, FilesThePlatformWroteReadTheSameThroughIniFile) {
         const std::string platformFile = NewFile();
         ASSERT_TRUE(fs.WriteFileAtomic(platformFile, original));
         const std::vector<std::array<std::string, 3>> changes = {
-            {"settings", "alpha", "110"}, {"Settings", "NoEquals", "now set"}, {"Settings", "New", "added"},
-            {"Settings", "ShortcutLNK", "-1"}, {"Fresh", "Key", "value  "},   {"Other", "Alpha", "8"},
+            {"settings", "alpha", "110"},      {"Settings", "NoEquals", "now set"}, {"Settings", "New", "added"},
+            {"Settings", "ShortcutLNK", "-1"}, {"Fresh", "Key", "value  "},         {"Other", "Alpha", "8"},
         };
         for (const auto& [section, key, value] : changes) {
             PlatformSet(platformFile, section, key, value);

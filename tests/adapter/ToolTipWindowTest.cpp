@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "bar/frmToolTip.h"
-#include "platform/win32/GdiHandles.h"
 #include "bar/win32/ToolTipWindow.h"
+#include "platform/win32/GdiHandles.h"
 #include "platform/win32/Win32Services.h"
 
 namespace tarn::win32 {

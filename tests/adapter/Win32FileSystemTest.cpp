@@ -35,8 +35,8 @@ protected:
     std::string At(const std::string& name) const { return root + "\\" + name; }
 
     void MakeFile(const std::string& name, const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-        UniqueKernelHandle file(CreateFileW(Widen(At(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                            attributes, nullptr));
+        UniqueKernelHandle file(
+            CreateFileW(Widen(At(name)).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes, nullptr));
         ASSERT_TRUE(file);
         DWORD written = 0;
         ASSERT_TRUE(WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
@@ -104,7 +104,10 @@ TEST_F(Win32FileSystemTest, TellsFilesFromFolders) {
 }
 
 TEST_F(Win32FileSystemTest, ReadsEveryByte) {
-    const std::string bytes("\xFF\xFE\0\r\n\x1A" "end", 9);
+    const std::string bytes(
+        "\xFF\xFE\0\r\n\x1A"
+        "end",
+        9);
     MakeFile("data.bin", bytes);
     MakeFile("empty", "");
     EXPECT_EQ(fs.ReadFile(At("data.bin")), bytes);

@@ -16,8 +16,8 @@ TEST(Win32TextCodec, RoundTripsTheActiveCodePage) {
 
 TEST(Win32TextCodec, RefusesCharactersOutsideTheCodePageInsteadOfBestFit) {
     Win32TextCodec codec;
-    EXPECT_EQ(codec.ToCodePage("\xD0\x96"), std::nullopt);    // Cyrillic
-    EXPECT_EQ(codec.ToCodePage("\xC4\x80"), std::nullopt);    // A with macron would best-fit to A
+    EXPECT_EQ(codec.ToCodePage("\xD0\x96"), std::nullopt);  // Cyrillic
+    EXPECT_EQ(codec.ToCodePage("\xC4\x80"), std::nullopt);  // A with macron would best-fit to A
 }
 
 TEST(Win32TextCodec, FoldsCaseLikeTheFileSystem) {

@@ -50,7 +50,8 @@ TEST_F(Win32ToolbarTest, EmptyingPutsAFreshControlInTheOldOnesPlace) {
     Win32Toolbar toolbar(images_, owner_);
     toolbar.Create(parent_, 8);
     ASSERT_EQ(owner_.created, std::vector<HWND>{toolbar.Hwnd()});
-    for (int i = 0; i < 5; ++i) toolbar.Add({ButtonStyle::Plain, "", "", ButtonKind::File, "button " + std::to_string(i)});
+    for (int i = 0; i < 5; ++i)
+        toolbar.Add({ButtonStyle::Plain, "", "", ButtonKind::File, "button " + std::to_string(i)});
     toolbar.Move({8, 10, 308, 60});
     ASSERT_EQ(ControlButtons(toolbar.Hwnd()), 5);
     toolbar.SetVisible(false);

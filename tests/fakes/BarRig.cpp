@@ -4,8 +4,7 @@ namespace tarn::fakes {
 
 BarRig::BarRig()
     : bar(BarServices{fs, codec, shell, clock, screen, messageBox},
-          BarControls{window, form, toolbar, ilIcons, picBox, picHint, picHintImage, tmrMouse, popup}, host, menu,
-          tip),
+          BarControls{window, form, toolbar, ilIcons, picBox, picHint, picHintImage, tmrMouse, popup}, host, menu, tip),
       menu(bar, host, menuWindow, window),
       tip(tipWindow, lblTip, tmrHide, screen) {
     toolbar.Move({8, 0, 360, 42});

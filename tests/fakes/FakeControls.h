@@ -9,8 +9,8 @@
 #include "platform/Control.h"
 #include "platform/ImageList.h"
 #include "platform/PopupMenu.h"
-#include "platform/TipLabel.h"
 #include "platform/Timer.h"
+#include "platform/TipLabel.h"
 #include "platform/Toolbar.h"
 #include "platform/Window.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "main/Entry.h"
 #include "fakes/FakeServices.h"
 #include "fakes/FakeTextCodec.h"
+#include "main/Entry.h"
 
 namespace tarn {
 namespace {

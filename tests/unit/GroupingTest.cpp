@@ -48,8 +48,10 @@ struct GroupingTest : testing::Test {
 };
 
 TEST_F(GroupingTest, EachModeJoinsTheFirstEarlierButtonOfTheSameKind) {
-    shell.links = {{"C:\\B\\x.lnk", "C:\\Programs\\x.exe"}, {"C:\\B\\z.lnk", "C:\\Docs\\z.txt"},
-                   {"C:\\B\\Docs.lnk", "C:\\Users\\me\\Documents"}, {"C:\\B\\Tmp.lnk", "C:\\My.Data\\Temp"}};
+    shell.links = {{"C:\\B\\x.lnk", "C:\\Programs\\x.exe"},
+                   {"C:\\B\\z.lnk", "C:\\Docs\\z.txt"},
+                   {"C:\\B\\Docs.lnk", "C:\\Users\\me\\Documents"},
+                   {"C:\\B\\Tmp.lnk", "C:\\My.Data\\Temp"}};
     const std::vector<Entry> same{{"C:\\B\\a.txt", "I5"}, {"C:\\B\\b.txt", "I5"}};
     const struct {
         int mode;
@@ -60,12 +62,18 @@ TEST_F(GroupingTest, EachModeJoinsTheFirstEarlierButtonOfTheSameKind) {
         {3, same, {-1, -1}},
         {-1, same, {-1, -1}},
         {kByIcon,
-         {{"C:\\B\\E.lnk", "I7"}, {"C:\\B\\n.txt", "I5"}, {"C:\\B\\E2.lnk", "I7"}, {"C:\\B\\t.txt", "I5"},
+         {{"C:\\B\\E.lnk", "I7"},
+          {"C:\\B\\n.txt", "I5"},
+          {"C:\\B\\E2.lnk", "I7"},
+          {"C:\\B\\t.txt", "I5"},
           {"C:\\B\\app.exe", "I9"}},
          {-1, -1, 1, 2, -1}},
         // By the lower-case extension of the shortcut's target.
         {kByType,
-         {{"C:\\B\\x.lnk", "I1"}, {"C:\\B\\Y.EXE", "I2"}, {"C:\\B\\z.lnk", "I1"}, {"C:\\B\\w.TXT", "I3"},
+         {{"C:\\B\\x.lnk", "I1"},
+          {"C:\\B\\Y.EXE", "I2"},
+          {"C:\\B\\z.lnk", "I1"},
+          {"C:\\B\\w.TXT", "I3"},
           {"C:\\B\\v.lnk", "I4"}},
          {-1, 1, -1, 2, -1}},
         // Folder shortcuts and files without an extension gather.

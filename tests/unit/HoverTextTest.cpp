@@ -97,13 +97,14 @@ TEST(HoverText, AMenuButtonListsItsEntries) {
     } cases[] = {
         {games, "xxxxxxxxxxx", "", std::vector{gamesLine} + Entries(0, 11)},  // eleven are all listed
         {games, "xxxxxxxxxxxx", "", std::vector{gamesLine} + Entries(0, 10) + more2},
-        {games, "xxxxxxxxxxxxxx", "", std::vector{gamesLine} + Entries(0, 10) + std::vector<std::string>{"...4  more..."}},
+        {games, "xxxxxxxxxxxxxx", "",
+         std::vector{gamesLine} + Entries(0, 10) + std::vector<std::string>{"...4  more..."}},
         {"", "xxxxxxxxxxx", "", Entries(0, 11)},  // a group has no name line
         {"", "xxxxxxxxxxxx", "", Entries(0, 10) + more2},
         {"", "-xx", "", {hyphens, "e1", "e2"}},
         {games, "-x-x", "", {gamesLine, hyphens, "e1", hyphens, "e3"}},
         {"D:\\Bar\\Tools.old", "x", "", {"   [Tools]   ", "e0"}},  // a folder name's base name
-        {"   ", "xx", "", {"e0", "e1"}},                             // a blank tag is a group
+        {"   ", "xx", "", {"e0", "e1"}},                           // a blank tag is a group
         {games, "", "", {gamesLine}},
         {"", "", "", {""}},
         {games, "xx", "Open with", {"Open with", gamesLine, "e0", "e1"}},

@@ -13,7 +13,8 @@ using Lines = std::vector<std::string>;
 
 constexpr const char* kFolder = "C:\\B";
 constexpr const char* kOrderPath = "C:\\B\\TarnDock_Folder.ini";
-const std::string kHeader = "; >>> This file has been created and is used by the program TarnDock. <<<\r\n[FileNames]\r\n";
+const std::string kHeader =
+    "; >>> This file has been created and is used by the program TarnDock. <<<\r\n[FileNames]\r\n";
 const std::string kUtf8Bom = "\xEF\xBB\xBF";
 // Names as UTF-8: "Café.lnk" fits Windows-1252, the Cyrillic "Жук.lnk" does not.
 const std::string kCafe = "Caf\xC3\xA9.lnk";
@@ -84,15 +85,18 @@ TEST_F(OrderFileTest, TheFolderScan) {
     } cases[] = {
         {{"c.txt", "B.lnk", "a.lnk"}, {}, {"a.lnk", "B.lnk", "c.txt"}},
         {{"a.lnk", "B.lnk", "c.txt"}, OrderBytes({"c.txt", "<>", "<>"}), {"c.txt", "<>0", "<>1", "a.lnk", "B.lnk"}},
-        {{"a.lnk", "b.lnk"}, OrderBytes({"<>", "b.lnk", "<>", "<>", "a.lnk", "<>"}),
+        {{"a.lnk", "b.lnk"},
+         OrderBytes({"<>", "b.lnk", "<>", "<>", "a.lnk", "<>"}),
          {"<>0", "b.lnk", "<>1", "<>2", "a.lnk", "<>3"}},
         {{}, OrderBytes({"<>", "<>"}), {"<>0", "<>1"}},
         {{"desktop.ini"}, OrderBytes({}), {}},
         {{"DESKTOP.INI", "a.lnk"}, {}, {"a.lnk"}},
-        {{"a.lnk", "Desktop.ini"}, OrderBytes({"desktop.ini", "TarnDock_Folder.ini", "a.lnk", "DESKTOP.INI"}),
+        {{"a.lnk", "Desktop.ini"},
+         OrderBytes({"desktop.ini", "TarnDock_Folder.ini", "a.lnk", "DESKTOP.INI"}),
          {"desktop.ini", "a.lnk"}},
         {{"tarnDOCK_Folder.Ini", "a.lnk"}, {}, {"a.lnk"}},
-        {{".hidden", "Thumbs.db", "desktop.ini.bak", "x desktop.ini", "TarnDock_Folder.ini.old"}, {},
+        {{".hidden", "Thumbs.db", "desktop.ini.bak", "x desktop.ini", "TarnDock_Folder.ini.old"},
+         {},
          {".hidden", "desktop.ini.bak", "TarnDock_Folder.ini.old", "Thumbs.db", "x desktop.ini"}},
         // What a killed writer of the order file leaves behind is no button; files merely like it are.
         {{"TarnDock_Folder.ini.123-4.tmp", "tarndock_folder.INI.123-4.TMP", "notes.123-4.tmp",
@@ -100,14 +104,18 @@ TEST_F(OrderFileTest, TheFolderScan) {
          {},
          {"notes.123-4.tmp", "TarnDock_Folder.ini.x-4.tmp"}},
         // Lines naming no file of the folder, or holding a path, are dropped.
-        {{"a.lnk", "b.lnk"}, OrderBytes({"gone.lnk", "b.lnk", "", " <> ", "<> ", "Tools", " a.lnk", "a.lnk "}),
+        {{"a.lnk", "b.lnk"},
+         OrderBytes({"gone.lnk", "b.lnk", "", " <> ", "<> ", "Tools", " a.lnk", "a.lnk "}),
          {"b.lnk", "a.lnk"}},
-        {{"a.lnk"}, OrderBytes({"Tools\\x.lnk", "Tools/x.lnk", "..\\a.lnk", "C:\\B\\a.lnk", "C:a.lnk",
-                                "a.lnk:stream", ".", "..", "\\a.lnk", "a.lnk"}),
+        {{"a.lnk"},
+         OrderBytes({"Tools\\x.lnk", "Tools/x.lnk", "..\\a.lnk", "C:\\B\\a.lnk", "C:a.lnk", "a.lnk:stream", ".", "..",
+                     "\\a.lnk", "a.lnk"}),
          {"a.lnk"}},
         {{"Editor.lnk", "notes.txt"}, OrderBytes({"editor.lnk"}), {"editor.lnk", "notes.txt"}},
         {{"\xC3\x89t\xC3\xA9.lnk"}, OrderBytes({"\xE9t\xC9.LNK"}), {"\xC3\xA9t\xC3\x89.LNK"}},  // case beyond ASCII
-        {{"a.lnk", "b.lnk"}, OrderBytes({"b.lnk", "A.LNK", "<>", "a.lnk", "B.lnk", "b.lnk"}), {"b.lnk", "A.LNK", "<>0"}},
+        {{"a.lnk", "b.lnk"},
+         OrderBytes({"b.lnk", "A.LNK", "<>", "a.lnk", "B.lnk", "b.lnk"}),
+         {"b.lnk", "A.LNK", "<>0"}},
         {{"a.lnk", "b.lnk", "c.lnk"}, "c.lnk\r\n[FileNames]\r\nb.lnk\r\n", {"b.lnk", "a.lnk", "c.lnk"}},
     };
     for (const auto& c : cases) {

@@ -100,8 +100,9 @@ TEST_F(SettingsFileTest, DelayIsStoredInMillisecondsAndWrittenBackTheSame) {
 }
 
 TEST_F(SettingsFileTest, BooleansAreAnyNonZeroIntegerWrittenAsMinusOneOrZeroAndNumbersAreReadUnchanged) {
-    ReadFresh("[Settings]\r\nShortcutLNK=5\r\nNoDelayOnScreenBorder=0\r\nOnScreenBoderOnly=abc\r\nIconsInMenus=0x1\r\n"
-              "Alpha=999\r\nFileGrouping=7\r\nLeft=-100000\r\nWidth=0\r\nHeight=-3\r\n");
+    ReadFresh(
+        "[Settings]\r\nShortcutLNK=5\r\nNoDelayOnScreenBorder=0\r\nOnScreenBoderOnly=abc\r\nIconsInMenus=0x1\r\n"
+        "Alpha=999\r\nFileGrouping=7\r\nLeft=-100000\r\nWidth=0\r\nHeight=-3\r\n");
     EXPECT_TRUE(settings.ShortcutLNK);
     EXPECT_FALSE(settings.NoDelayOnScreenBorder);
     EXPECT_FALSE(settings.OnScreenBoderOnly);
@@ -164,14 +165,15 @@ TEST_F(SettingsFileTest, AWriteKeepsForeignSectionsCommentsAndOddLinesByteForByt
     settings.Alpha = 21;
     ASSERT_TRUE(Write());
     // The keys the file lacked follow its last key of the section, in their order.
-    EXPECT_EQ(Stored(), head + "Alpha=21\r\n" + kept + "FolderPath=" + kDefaultFolder +
-                            "\r\nNoDelayOnScreenBorder=-1\r\nOnScreenBoderOnly=0\r\nFileGrouping=0\r\nIconsInMenus=0\r\n"
-                            "ShortcutLNK=-1\r\nLeft=10065\r\nTop=0\r\nWidth=5640\r\nHeight=720\r\n" + tail);
+    EXPECT_EQ(Stored(),
+              head + "Alpha=21\r\n" + kept + "FolderPath=" + kDefaultFolder +
+                  "\r\nNoDelayOnScreenBorder=-1\r\nOnScreenBoderOnly=0\r\nFileGrouping=0\r\nIconsInMenus=0\r\n"
+                  "ShortcutLNK=-1\r\nLeft=10065\r\nTop=0\r\nWidth=5640\r\nHeight=720\r\n" +
+                  tail);
 }
 
 TEST_F(SettingsFileTest, DuplicatesAreReadAndWrittenWhereThePlatformWould) {
-    ReadFresh(
-        "[Settings]\r\nAlpha=1\r\nALPHA=2\r\n[other]\r\nTop=5\r\n[settings]\r\nAlpha=3\r\nWidth=999\r\n");
+    ReadFresh("[Settings]\r\nAlpha=1\r\nALPHA=2\r\n[other]\r\nTop=5\r\n[settings]\r\nAlpha=3\r\nWidth=999\r\n");
     EXPECT_EQ(settings.Alpha, 1);
     EXPECT_EQ(placement.width, kDesignedBar.width);
     settings.Alpha = 9;
@@ -190,8 +192,12 @@ TEST_F(SettingsFileTest, AFileWithoutTheSectionGetsItAppended) {
 TEST_F(SettingsFileTest, GarbageAndBinaryFilesGiveDefaultsAndAreNotLostOnAWrite) {
     std::string garbage;
     for (int i = 0; i < 4096; ++i) garbage += static_cast<char>((i * 7919) % 256);
-    const std::vector<std::string> files = {garbage, "\xFF\xFE" + garbage, "\xEF\xBB\xBF" + garbage,
-                                            std::string(64, '\0'), "[[[[]]]]]==\r\r\n\n=[Settings", "\xFF\xFE\x41"};
+    const std::vector<std::string> files = {garbage,
+                                            "\xFF\xFE" + garbage,
+                                            "\xEF\xBB\xBF" + garbage,
+                                            std::string(64, '\0'),
+                                            "[[[[]]]]]==\r\r\n\n=[Settings",
+                                            "\xFF\xFE\x41"};
     for (const std::string& bytes : files) {
         ReadFresh(bytes);
         Settings expected;
@@ -207,8 +213,9 @@ TEST_F(SettingsFileTest, GarbageAndBinaryFilesGiveDefaultsAndAreNotLostOnAWrite)
 }
 
 TEST_F(SettingsFileTest, LfCrAndUtf8FilesAreRead) {
-    for (const std::string text : {"[Settings]\nAlpha=12\nDelay=500\nTop=30\n", "[Settings]\rAlpha=12\rDelay=500\rTop=30\r",
-                                   "\xEF\xBB\xBF[Settings]\r\nAlpha=12\r\nDelay=500\r\nTop=30\r\nFolderPath=D:\\\xD0\x96\r\n"}) {
+    for (const std::string text :
+         {"[Settings]\nAlpha=12\nDelay=500\nTop=30\n", "[Settings]\rAlpha=12\rDelay=500\rTop=30\r",
+          "\xEF\xBB\xBF[Settings]\r\nAlpha=12\r\nDelay=500\r\nTop=30\r\nFolderPath=D:\\\xD0\x96\r\n"}) {
         ReadFresh(text);
         EXPECT_EQ(settings.Alpha, 12);
         EXPECT_EQ(settings.Delay, 0.5f);

@@ -17,7 +17,7 @@ TEST(Text, Utf8AndUtf16RoundTripIncludingSurrogatePairs) {
 
 TEST(Text, MalformedInputBecomesReplacementCharacters) {
     EXPECT_EQ(Utf8ToUtf16("\xC3"), std::u16string{0xFFFD});
-    EXPECT_EQ(Utf8ToUtf16("\xC0\xAFz"), (std::u16string{0xFFFD, u'z'}));  // overlong
+    EXPECT_EQ(Utf8ToUtf16("\xC0\xAFz"), (std::u16string{0xFFFD, u'z'}));    // overlong
     EXPECT_EQ(Utf16ToUtf8(std::u16string{0xD800, u'x'}), "\xEF\xBF\xBDx");  // lone surrogate
 }
 

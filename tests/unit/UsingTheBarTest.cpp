@@ -150,10 +150,9 @@ TEST(UsingTheBar, AButtonsEdgesBelongToItAndXIsTakenOnePixelToTheRight) {
         Point point;
         bool onEdit;
     } cases[] = {
-        {{edit.left - 2, edit.top}, false},
-        {{edit.left - 1, edit.top}, true},
+        {{edit.left - 2, edit.top}, false},    {{edit.left - 1, edit.top}, true},
         {{edit.right - 1, edit.bottom}, true},  // x + 1 on the edge both share: the first one
-        {{edit.right, edit.top}, false},         // notes.txt, which takes no drop
+        {{edit.right, edit.top}, false},        // notes.txt, which takes no drop
         {{edit.left, edit.bottom + 1}, false},
     };
     for (const auto& c : cases) {
@@ -227,9 +226,9 @@ TEST(UsingTheBar, TheContextMenuShowsItsCommandsWithTheKeysAfterATab) {
     UsedBar rig;
     rig.popup.choices = {10};
     rig.bar.Form_MouseDown(kRightButton, 0, 3, 3);
-    EXPECT_EQ(rig.Captions(), (std::vector<std::string>{"Add or remove buttons\tF8", "Edit button order\tF9", "-",
-                                                        "Options\tF2", "-", "Refresh\tF5", "Help\tF1", "-",
-                                                        "Minimize\tF3", "-", "End\tAlt+F4"}));
+    EXPECT_EQ(rig.Captions(),
+              (std::vector<std::string>{"Add or remove buttons\tF8", "Edit button order\tF9", "-", "Options\tF2", "-",
+                                        "Refresh\tF5", "Help\tF1", "-", "Minimize\tF3", "-", "End\tAlt+F4"}));
     EXPECT_FALSE(rig.popup.anchor.has_value());
     EXPECT_EQ(rig.host.ends, 1);  // End quits
     EXPECT_EQ(rig.host.unloaded, 7);
@@ -314,7 +313,7 @@ TEST(UsingTheBar, HoveringShowsTheTipByTheDisplayNameAndTheBackgroundHidesIt) {
     EXPECT_EQ(hover(UsedBar::kNotes), "notes.txt");
     rig.bar.Form_MouseMove(0, 0, 2, 2);
     EXPECT_FALSE(rig.tip.Visible());
-    EXPECT_EQ(hover(UsedBar::kNotes), "notes.txt");  // the same button again after the background
+    EXPECT_EQ(hover(UsedBar::kNotes), "notes.txt");    // the same button again after the background
     rig.bar.Toolbar_ButtonClick(UsedBar::kGames + 1);  // opening a button menu hides it too
     EXPECT_FALSE(rig.tip.Visible());
 }

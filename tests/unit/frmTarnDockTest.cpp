@@ -29,7 +29,7 @@ TEST(frmTarnDock, FirstStartCreatesBothFoldersAndShowsTheSeeThroughBarWithTheInf
     EXPECT_EQ(rig.toolbar.Button(1).kind, ButtonKind::Info);
     EXPECT_EQ(rig.toolbar.Button(1).caption, "TarnDock - Add buttons");
     EXPECT_EQ(rig.window.WindowRect(), (Rect{671, 0, 1047, 48}));  // 10065 / 15 = 671 pixels
-    EXPECT_FALSE(rig.fs.FileExists(BarRig::kSettingsFile));         // nothing is written before the end
+    EXPECT_FALSE(rig.fs.FileExists(BarRig::kSettingsFile));        // nothing is written before the end
     rig.fs.Remove(BarRig::kButtons);
     rig.fs.AddFile(BarRig::kSettingsFile, "[Settings]\r\nFolderPath=D:\\Gone\r\n");
     rig.Load();  // a configured folder that is missing is not created
@@ -38,9 +38,7 @@ TEST(frmTarnDock, FirstStartCreatesBothFoldersAndShowsTheSeeThroughBarWithTheInf
 }
 
 TEST(frmTarnDock, AStoredAlphaOutsideTheOpacityRangeIsClampedWhereItIsApplied) {
-    static constexpr struct {
-        int stored, applied;
-    } kCases[] = {{300, 255}, {-5, 0}, {0, 0}, {255, 255}};
+    static constexpr struct { int stored, applied; } kCases[] = {{300, 255}, {-5, 0}, {0, 0}, {255, 255}};
     for (const auto& c : kCases) {
         BarRig rig;
         rig.fs.AddFile(BarRig::kSettingsFile, "[Settings]\r\nAlpha=" + std::to_string(c.stored) + "\r\n");
@@ -58,7 +56,7 @@ TEST(frmTarnDock, EveryWayOutStoresTheSettingsOnce) {
         BarRig rig;
         rig.Load();
         if (way == 0) rig.bar.QuitProgram();
-        if (way == 1) rig.bar.Form_Unload();  // closed by the system
+        if (way == 1) rig.bar.Form_Unload();                                   // closed by the system
         if (way == 2) rig.menu.Form_QueryUnload(UnloadMode::FormControlMenu);  // the minimised bar's taskbar entry
         EXPECT_EQ(rig.SettingsText(), fakes::kFreshSettingsFile) << way;
         EXPECT_TRUE(rig.fs.FileExists(std::string(BarRig::kButtons) + "\\TarnDock_Folder.ini")) << way;
@@ -84,7 +82,8 @@ TEST(frmTarnDock, StoresTheBarsLastPlaceInTwipsAndBringsAnOffScreenBarBack) {
     EXPECT_EQ(rig.window.WindowRect(), (Rect{-8, 0, 24, 48}));
     bar.StoreSettings();
     // Keys already in the file keep their lines; the others are appended.
-    for (const char* line : {"\r\nLeft=-120\r\n", "\r\nWidth=480\r\n", "\r\nShortcutLNK=-1\r\n", "\r\nHeight=720\r\n"}) {
+    for (const char* line :
+         {"\r\nLeft=-120\r\n", "\r\nWidth=480\r\n", "\r\nShortcutLNK=-1\r\n", "\r\nHeight=720\r\n"}) {
         EXPECT_NE(rig.SettingsText().find(line), std::string::npos) << line << rig.SettingsText();
     }
     rig.window.Move({100, 200, 600, 260});
@@ -137,7 +136,8 @@ TEST(FillToolbar, ThreeShortcutsToOneProgramGroupedByIconFormOneMenuButton) {
     rig.fs.AddFile(In("TarnDock_Folder.ini"), "h\r\n[FileNames]\r\none.lnk\r\ntwo.lnk\r\nthree.lnk\r\n");
     frmTarnDock& bar = rig.Load();
     ASSERT_EQ(rig.toolbar.Count(), 2);
-    EXPECT_EQ(rig.toolbar.Button(1), (ButtonRecord{ButtonStyle::DropDown, "I7", "", ButtonKind::Program, "", true, false}));
+    EXPECT_EQ(rig.toolbar.Button(1),
+              (ButtonRecord{ButtonStyle::DropDown, "I7", "", ButtonKind::Program, "", true, false}));
     const ItemDictionary& members = bar.MenuDics().at(1);
     ASSERT_EQ(members.Count(), 3);
     EXPECT_EQ(members[0].value, In("one.lnk"));
@@ -220,7 +220,7 @@ TEST(BarTransparency, TurningSolidAndBackAppliesEachStatesLook) {
     EXPECT_FALSE(rig.window.seeThrough);
     EXPECT_EQ(rig.window.alpha, 230);
     EXPECT_EQ(rig.form.GetPixel(1, 1), fakes::SysColourValue(SysColour::ButtonShadow));  // the grip
-    bar.SetAlpha(40);  // no effect while solid
+    bar.SetAlpha(40);                                                                    // no effect while solid
     EXPECT_EQ(rig.window.alpha, 230);
     rig.screen.cursor = {700, 48 + 101};  // far below the bar: see-through at the next tick
     rig.Tick();

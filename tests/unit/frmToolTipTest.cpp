@@ -72,8 +72,8 @@ TEST(frmToolTip, TheHideTimerHidesAtFourPixelsInEitherDirectionButNotAtThree) {
     const struct {
         Point moveBy;
         bool hides;
-    } cases[] = {{{0, 0}, false}, {{3, 0}, false}, {{-3, 0}, false}, {{0, 3}, false}, {{0, -3}, false},
-                 {{3, -3}, false}, {{4, 0}, true}, {{-4, 0}, true}, {{0, 4}, true}, {{0, -4}, true}};
+    } cases[] = {{{0, 0}, false},  {{3, 0}, false}, {{-3, 0}, false}, {{0, 3}, false}, {{0, -3}, false},
+                 {{3, -3}, false}, {{4, 0}, true},  {{-4, 0}, true},  {{0, 4}, true},  {{0, -4}, true}};
     for (const auto& c : cases) {
         TipRig rig;
         rig.ShowAt({500, 300}, "tip");

@@ -26,8 +26,7 @@ const WindowClass& BarClass() {
 
 }  // namespace
 
-BarWindow::BarWindow(const BarServices& services, Win32Screen& screen, ProgramHost& host, frmToolTip& tip,
-                     HWND owner)
+BarWindow::BarWindow(const BarServices& services, Win32Screen& screen, ProgramHost& host, frmToolTip& tip, HWND owner)
     : screen_(screen),
       host_(host),
       formImage_({1, 1}, [this] { InvalidateRect(Hwnd(), nullptr, FALSE); }),
@@ -142,7 +141,8 @@ LRESULT BarWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             bar_.Form_MouseMove(MouseButtons(wParam), ShiftState(), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
             return 0;
         case WM_COMMAND:
-            if (lParam != 0 && reinterpret_cast<HWND>(lParam) == toolbar_.Hwnd()) bar_.Toolbar_ButtonClick(LOWORD(wParam));
+            if (lParam != 0 && reinterpret_cast<HWND>(lParam) == toolbar_.Hwnd())
+                bar_.Toolbar_ButtonClick(LOWORD(wParam));
             return 0;
         case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_KEYDOWN: bar_.Form_KeyDown(KeyFromVirtualKey(wParam), ShiftState()); return 0;

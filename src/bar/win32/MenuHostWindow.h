@@ -27,7 +27,9 @@ public:
     OwnerWindow();
 
 protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override { return Default(message, wParam, lParam); }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        return Default(message, wParam, lParam);
+    }
 };
 
 }  // namespace tarn::win32

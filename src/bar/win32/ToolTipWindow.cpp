@@ -17,8 +17,8 @@ const WindowClass& ToolTipClass() {
 
 // Trebuchet MS at 9.75 point, normal weight, in pixels of the given DPI.
 unique_hfont MakeLabelFont(UINT dpi) {
-    return unique_hfont(CreateFontW(-MulDiv(975, static_cast<int>(dpi), 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
-                                    FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    return unique_hfont(CreateFontW(-MulDiv(975, static_cast<int>(dpi), 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                     DEFAULT_PITCH | FF_DONTCARE, L"Trebuchet MS"));
 }
 

@@ -14,9 +14,9 @@ void Log(const wchar_t* what, DWORD lastError) {
     }
     line += L" (error " + std::to_wstring(lastError);
     wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        lastError, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, lastError, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     if (length != 0 && text != nullptr) {
         std::wstring message(text, length);
         while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r')) message.pop_back();

@@ -31,7 +31,9 @@ COLORREF SysColourRef(SysColour colour) {
 }
 
 MemoryCanvas::MemoryCanvas(Size size, std::function<void()> onRefresh)
-    : onRefresh_(std::move(onRefresh)), dc_(CreateCompatibleDC(nullptr)), background_(SysColourRef(SysColour::ButtonFace)) {
+    : onRefresh_(std::move(onRefresh)),
+      dc_(CreateCompatibleDC(nullptr)),
+      background_(SysColourRef(SysColour::ButtonFace)) {
     Resize(size);
 }
 

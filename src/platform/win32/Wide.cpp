@@ -10,8 +10,6 @@ std::wstring Widen(std::string_view utf8) {
     return std::wstring(units.begin(), units.end());
 }
 
-std::string Narrow(std::wstring_view wide) {
-    return Utf16ToUtf8(std::u16string(wide.begin(), wide.end()));
-}
+std::string Narrow(std::wstring_view wide) { return Utf16ToUtf8(std::u16string(wide.begin(), wide.end())); }
 
 }  // namespace tarn::win32

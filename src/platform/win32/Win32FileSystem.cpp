@@ -93,7 +93,8 @@ void RemoveStaleTemporaries(const std::wstring& target) {
     do {
         const auto owner = ReplaceTemporaryOwner(Narrow(data.cFileName), name);
         if (!owner || *owner == GetCurrentProcessId()) continue;
-        const UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(*owner)));
+        const UniqueKernelHandle process(
+            OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(*owner)));
         if (process || GetLastError() == ERROR_ACCESS_DENIED) continue;  // its writer still runs
         DeleteFileW((folder + data.cFileName).c_str());
     } while (FindNextFileW(all.get(), &data));

@@ -9,7 +9,8 @@ void Win32PopupMenu::SetOwner(HWND owner) {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     const UINT dpi = GetDpiForWindow(owner_);
-    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, TwipScale::DpiOrDefault(dpi)) ||
+    if (SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0,
+                                   TwipScale::DpiOrDefault(dpi)) ||
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
         font_.reset(CreateFontIndirectW(&metrics.lfMenuFont));
     }

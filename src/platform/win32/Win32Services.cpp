@@ -27,7 +27,8 @@ Point Win32Screen::CursorPos() const {
 
 void Win32MessageBox::Show(const std::string& text, const std::string& title, MessageIcon icon) {
     // Modal to the whole program, as the bar must not rebuild its buttons under an open message.
-    const UINT flags = MB_OK | MB_SETFOREGROUND | MB_TASKMODAL | (icon == MessageIcon::Critical ? MB_ICONERROR : MB_ICONINFORMATION);
+    const UINT flags =
+        MB_OK | MB_SETFOREGROUND | MB_TASKMODAL | (icon == MessageIcon::Critical ? MB_ICONERROR : MB_ICONINFORMATION);
     MessageBoxW(nullptr, Widen(text).c_str(), Widen(title).c_str(), flags);
 }
 

@@ -72,8 +72,9 @@ std::string Win32Shell::GetLinkTarget(const std::string& path) {
 void Win32Shell::Open(const std::string& file, const std::string& parameters) {
     const std::wstring wideFile = Widen(file);
     const std::wstring wideParameters = Widen(parameters);
-    const HINSTANCE result = ShellExecuteW(GetDesktopWindow(), L"open", wideFile.c_str(),
-                                           parameters.empty() ? nullptr : wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
+    const HINSTANCE result =
+        ShellExecuteW(GetDesktopWindow(), L"open", wideFile.c_str(),
+                      parameters.empty() ? nullptr : wideParameters.c_str(), nullptr, SW_SHOWNORMAL);
     // Values up to 32 are errors (the platform's own old error codes).
     if (reinterpret_cast<INT_PTR>(result) <= 32) {
         Log(L"ShellExecuteW", static_cast<DWORD>(reinterpret_cast<INT_PTR>(result)));

@@ -21,10 +21,10 @@ BYTE StateBits(const ButtonRecord& button) {
 
 void Win32Toolbar::Create(HWND parent, const Rect& bounds) {
     hwnd_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                            WS_CHILD | (visible_ ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
-                                TBSTYLE_WRAPABLE | TBSTYLE_LIST | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
-                            bounds.left, bounds.top, bounds.Width(), bounds.Height(), parent,
-                            nullptr, GetModuleHandleW(nullptr), nullptr);
+                            WS_CHILD | (visible_ ? WS_VISIBLE : 0) | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_WRAPABLE |
+                                TBSTYLE_LIST | CCS_NODIVIDER | CCS_NORESIZE | CCS_NOPARENTALIGN,
+                            bounds.left, bounds.top, bounds.Width(), bounds.Height(), parent, nullptr,
+                            GetModuleHandleW(nullptr), nullptr);
     if (hwnd_ == nullptr) LogLastError(L"CreateWindowExW of the toolbar");
     // Below its siblings: the hint box lies over the toolbar's left end.
     SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -32,14 +32,12 @@ void Win32Window::Move(const Rect& pixels) {
 // The extended style is written whole: a layered window, transparent for the mouse while it is see-through.
 void Win32Window::SetSeeThrough(Colour colourKey, int alpha) {
     SetWindowLongW(Hwnd(), GWL_EXSTYLE, WS_EX_LAYERED | WS_EX_TRANSPARENT);
-    SetLayeredWindowAttributes(Hwnd(), colourKey, static_cast<BYTE>(alpha),
-                               LWA_COLORKEY | LWA_ALPHA);
+    SetLayeredWindowAttributes(Hwnd(), colourKey, static_cast<BYTE>(alpha), LWA_COLORKEY | LWA_ALPHA);
 }
 
 void Win32Window::SetSolid(int alpha) {
     SetWindowLongW(Hwnd(), GWL_EXSTYLE, WS_EX_LAYERED);
-    SetLayeredWindowAttributes(Hwnd(), static_cast<COLORREF>(-1), static_cast<BYTE>(alpha),
-                               LWA_ALPHA);
+    SetLayeredWindowAttributes(Hwnd(), static_cast<COLORREF>(-1), static_cast<BYTE>(alpha), LWA_ALPHA);
 }
 
 bool Win32Window::HasTaskbarButton() const { return (GetWindowLongW(Hwnd(), GWL_EXSTYLE) & WS_EX_APPWINDOW) != 0; }

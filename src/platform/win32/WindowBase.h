@@ -44,7 +44,9 @@ protected:
     // A handler threw: its work is skipped and the message answered with 0. A window whose closing ends the
     // program still ends it here.
     virtual void HandlerFailed(UINT /*message*/) {}
-    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) { return DefWindowProcW(hwnd_, message, wParam, lParam); }
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
     void Destroy();
 
 private:
