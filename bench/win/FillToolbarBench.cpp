@@ -32,6 +32,7 @@ public:
     void UnloadWindow(FormName) override {}
     void EndProgram() override {}
     int ShowFoldersToEdit(const std::string&) override { return 2; }
+    int ShowEditOrder(const std::string&, bool) override { return 2; }
     void ShowOptions() override {}
     void ShowHelp() override {}
 };

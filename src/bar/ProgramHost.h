@@ -16,6 +16,8 @@ public:
     virtual void EndProgram() = 0;
     // The dialogs the bar's commands open. The folder picker returns 1 when an order was changed and saved.
     virtual int ShowFoldersToEdit(const std::string& folderPath) = 0;
+    // The order editor for one folder, opened by the folder picker: 1 when it wrote the folder's order file.
+    virtual int ShowEditOrder(const std::string& folder, bool menuItemOrder) = 0;
     virtual void ShowOptions() = 0;
     virtual void ShowHelp() = 0;
 };

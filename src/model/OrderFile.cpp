@@ -61,7 +61,10 @@ bool WriteOrderFile(const std::vector<std::string>& entryLines, const std::strin
         std::vector<std::string> kept;
         kept.reserve(entryLines.size());
         for (const std::string& line : entryLines) {
-            if (codec.FoldCase(line) != orderFileKey) kept.push_back(line);
+            // Only the folder's own files have a line: never the order file, never a path.
+            if (line == kSeparatorValue || (IsPlainFileName(line) && codec.FoldCase(line) != orderFileKey)) {
+                kept.push_back(line);
+            }
         }
         return fs.WriteFileAtomic(filePath, FormatOrderFile(kept, codec));
     } catch (...) {

@@ -27,7 +27,8 @@ std::string FormatOrderFile(const std::vector<std::string>& entryLines, const Te
 std::optional<std::vector<std::string>> ReadOrderFileLines(const std::string& folder, const FileSystem& fs,
                                                            const TextCodec& codec);
 
-// Writes the entry lines to the order file at filePath, leaving out any line that names the order file itself.
+// Writes the entry lines to the order file at filePath, leaving out any line that names the order file itself or
+// holds a path.
 // False when the file could not be replaced (a read-only file or folder); the old file then stays as it was.
 bool WriteOrderFile(const std::vector<std::string>& entryLines, const std::string& filePath, FileSystem& fs,
                     const TextCodec& codec) noexcept;

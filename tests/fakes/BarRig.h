@@ -34,6 +34,7 @@ public:
     void UnloadWindow(FormName) override { ++unloaded; }
     void EndProgram() override { ++ends; }
     int ShowFoldersToEdit(const std::string&) override { return foldersToEditResult; }
+    int ShowEditOrder(const std::string&, bool) override { return 2; }
     void ShowOptions() override { ++options; }
     void ShowHelp() override { ++help; }
     int unloaded = 0;

@@ -26,16 +26,19 @@ public:
     Size ClientSize() const override { return size_; }
     void SetBackground(Colour colour) override { background_ = colour; }
     void SetBackground(SysColour colour) override { background_ = SysColourValue(colour); }
-    void Clear() override { pixels_.clear(), lines = icons = 0; }
+    void Clear() override { pixels_.clear(), lines = icons = images = 0; }
     void SetPixel(int x, int y, SysColour colour) override { pixels_[{x, y}] = SysColourValue(colour); }
     Colour GetPixel(int x, int y) const override;
     void Line(int, int, int, int, Colour) override { ++lines; }
+    void Stroke(int, int, int, int, Colour, int) override { ++lines; }
+    void DrawImage(const ImageList&, const std::string&, int, int) override { ++images; }
     void DrawSystemSmallIcon(int index, int, int) override { icons = index + 1; }
     void Refresh() override {}
     Colour Background() const { return background_; }
     std::size_t PixelCount() const { return pixels_.size(); }
     int lines = 0;
     int icons = 0;  // 1 + the index of the last icon drawn; 0 for none
+    int images = 0;
 
 private:
     Size size_;
@@ -48,6 +51,7 @@ class FakeImageList final : public ImageList {
 public:
     bool Has(const std::string& key) const override { return pictures.contains(key); }
     void Add(const std::string& key, const Canvas& picture) override;
+    void Clear() override { pictures.clear(), order.clear(); }
     std::unordered_map<std::string, int> pictures;  // key -> FakeCanvas::icons
     std::vector<std::string> order;                 // keys in the order added
 };

@@ -21,6 +21,13 @@ void App::UnloadWindow(FormName form) {
     switch (form) {
         case FormName::frmMenu: barWindow_.MenuWindow().Unload(); break;
         case FormName::frmToolTip: tipWindow_.Unload(); break;
+        // A dialog open by code ends its modal showing; it goes once the call that opened it returns.
+        case FormName::frmEditOrder:
+            if (editOrder_ != nullptr) editOrder_->EndModal();
+            break;
+        case FormName::frmFoldersToEdit:
+            if (foldersToEdit_ != nullptr) foldersToEdit_->EndModal();
+            break;
         default: break;  // not loaded
     }
 }
@@ -32,9 +39,28 @@ void App::EndProgram() {
     PostQuitMessage(0);
 }
 
-// The order editor, the options dialog and the help window are windows of their own still to come: until then
-// their commands leave the bar as it is.
-int App::ShowFoldersToEdit(const std::string&) { return 2; }
+int App::ShowFoldersToEdit(const std::string& folderPath) {
+    if (ending_ || foldersToEdit_ != nullptr) return 2;
+    FoldersToEditWindow window({fs_, shell_}, barWindow_.Hwnd(), *this);
+    if (!window.Created()) return 2;
+    foldersToEdit_ = &window;
+    const int result = window.Picker().ShowForm(folderPath);
+    foldersToEdit_ = nullptr;
+    return result;
+}
+
+int App::ShowEditOrder(const std::string& folder, bool menuItemOrder) {
+    if (ending_ || editOrder_ != nullptr) return 2;
+    EditOrderWindow window({fs_, codec_, shell_, screen_, messageBox_}, barWindow_.Hwnd());
+    if (!window.Created()) return 2;
+    editOrder_ = &window;
+    const int result = window.Editor().ShowForm(folder, menuItemOrder);
+    editOrder_ = nullptr;
+    return result;
+}
+
+// The options dialog and the help window are windows of their own still to come: until then their commands
+// leave the bar as it is.
 void App::ShowOptions() {}
 void App::ShowHelp() {}
 

@@ -4,6 +4,8 @@
 #include "bar/win32/BarWindow.h"
 #include "bar/win32/MenuHostWindow.h"
 #include "bar/win32/ToolTipWindow.h"
+#include "order/win32/EditOrderWindow.h"
+#include "order/win32/FoldersToEditWindow.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Shell.h"
@@ -21,6 +23,7 @@ public:
     void UnloadWindow(FormName form) override;
     void EndProgram() override;
     int ShowFoldersToEdit(const std::string& folderPath) override;
+    int ShowEditOrder(const std::string& folder, bool menuItemOrder) override;
     void ShowOptions() override;
     void ShowHelp() override;
 
@@ -35,6 +38,9 @@ private:
     ToolTipWindow tipWindow_{screen_};
     BarWindow barWindow_{BarServices{fs_, codec_, shell_, clock_, screen_, messageBox_}, screen_, *this,
                          tipWindow_.Form(), owner_.Hwnd()};
+    // The dialogs open now, made when opened and gone when closed.
+    EditOrderWindow* editOrder_ = nullptr;
+    FoldersToEditWindow* foldersToEdit_ = nullptr;
     bool ending_ = false;
 };
 

@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/Win32ImageList.h"
+
 namespace tarn::win32 {
 namespace {
 
@@ -16,6 +18,13 @@ HIMAGELIST SmallSystemImageList() {
 }
 
 }  // namespace
+
+int SmallSystemIconSize() {
+    int cx = 0;
+    int cy = 0;
+    const HIMAGELIST list = SmallSystemImageList();
+    return list != nullptr && ImageList_GetIconSize(list, &cx, &cy) && cx > 0 ? cx : 16;
+}
 
 COLORREF SysColourRef(SysColour colour) {
     switch (colour) {
@@ -87,6 +96,21 @@ void MemoryCanvas::Line(int x1, int y1, int x2, int y2, Colour colour) {
     SelectInDc select(dc_.get(), pen.get());
     MoveToEx(dc_.get(), x1, y1, nullptr);
     LineTo(dc_.get(), x2, y2);
+}
+
+void MemoryCanvas::Stroke(int x1, int y1, int x2, int y2, Colour colour, int width) {
+    unique_hpen pen(CreatePen(PS_SOLID, width, colour));
+    SelectInDc select(dc_.get(), pen.get());
+    MoveToEx(dc_.get(), x1, y1, nullptr);
+    LineTo(dc_.get(), x2, y2);
+    // A wide pen's round cap covers the end point; a thin one stops before it.
+    if (width <= 1) SetPixelV(dc_.get(), x2, y2, colour);
+}
+
+void MemoryCanvas::DrawImage(const ImageList& images, const std::string& key, int x, int y) {
+    const auto& list = static_cast<const Win32ImageList&>(images);
+    const int index = list.IndexOf(key);
+    if (index >= 0) ImageList_Draw(list.Handle(), index, dc_.get(), x, y, ILD_TRANSPARENT);
 }
 
 void MemoryCanvas::DrawSystemSmallIcon(int index, int x, int y) {

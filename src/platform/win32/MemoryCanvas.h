@@ -9,6 +9,8 @@
 namespace tarn::win32 {
 
 COLORREF SysColourRef(SysColour colour);
+// The size of the pictures in the shell's small system image list, which DrawSystemSmallIcon draws.
+int SmallSystemIconSize();
 
 // A persistent image: a 32-bit DIB in a memory DC. What is drawn stays until cleared; Refresh asks the window
 // that shows it to repaint.
@@ -32,7 +34,9 @@ public:
     void SetPixel(int x, int y, SysColour colour) override;
     Colour GetPixel(int x, int y) const override;
     void Line(int x1, int y1, int x2, int y2, Colour colour) override;
+    void Stroke(int x1, int y1, int x2, int y2, Colour colour, int width) override;
     void DrawSystemSmallIcon(int index, int x, int y) override;
+    void DrawImage(const ImageList& images, const std::string& key, int x, int y) override;
     void Refresh() override {
         if (onRefresh_) onRefresh_();
     }

@@ -4,9 +4,13 @@
 
 namespace tarn::win32 {
 
-constexpr int kIconSize = 16;
+Win32ImageList::Win32ImageList(int size)
+    : size_(size), list_(ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 16, 16)) {}
 
-Win32ImageList::Win32ImageList() : list_(ImageList_Create(kIconSize, kIconSize, ILC_COLOR32 | ILC_MASK, 16, 16)) {}
+void Win32ImageList::Clear() {
+    if (list_) ImageList_RemoveAll(list_.get());
+    index_.clear();
+}
 
 int Win32ImageList::IndexOf(const std::string& key) const {
     const auto it = index_.find(key);

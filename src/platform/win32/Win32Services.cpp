@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Services.h"
 
+#include "platform/win32/DialogWindow.h"
 #include "platform/win32/Wide.h"
 
 namespace tarn::win32 {
@@ -26,10 +27,15 @@ Point Win32Screen::CursorPos() const {
 }
 
 void Win32MessageBox::Show(const std::string& text, const std::string& title, MessageIcon icon) {
-    // Modal to the whole program, as the bar must not rebuild its buttons under an open message.
-    const UINT flags =
-        MB_OK | MB_SETFOREGROUND | MB_TASKMODAL | (icon == MessageIcon::Critical ? MB_ICONERROR : MB_ICONINFORMATION);
-    MessageBoxW(nullptr, Widen(text).c_str(), Widen(title).c_str(), flags);
+    // Modal to the whole program, as the bar must not rebuild its buttons under an open message: over an open
+    // dialog it is that dialog's own (the dialog keeps the rest disabled and gets the keyboard back after it),
+    // else task-modal and topmost, above the topmost bar.
+    const HWND dialog = DialogWindow::Innermost();
+    const UINT modality = dialog != nullptr ? MB_APPLMODAL : (MB_TASKMODAL | MB_TOPMOST);
+    const UINT flags = MB_OK | MB_SETFOREGROUND | modality |
+                       (icon == MessageIcon::Critical ? MB_ICONERROR : MB_ICONINFORMATION);
+    MessageBoxW(dialog, Widen(text).c_str(), Widen(title).c_str(), flags);
+    if (dialog != nullptr) SetForegroundWindow(dialog);
 }
 
 }  // namespace tarn::win32
