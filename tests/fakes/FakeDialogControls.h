@@ -1,0 +1,123 @@
+#pragma once
+#include <functional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Button.h"
+#include "platform/ListView.h"
+#include "platform/ModalDialog.h"
+#include "platform/TreeView.h"
+
+namespace tarn::fakes {
+
+class FakeButton final : public Button {
+public:
+    explicit FakeButton(Rect bounds = {}) : bounds_(bounds) {}
+    Rect Bounds() const override { return bounds_; }
+    void Move(const Rect& bounds) override { bounds_ = bounds; }
+    bool Visible() const override { return true; }
+    void SetVisible(bool) override {}
+    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string& caption) override { caption_ = caption; }
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override { enabled_ = enabled; }
+
+private:
+    Rect bounds_;
+    std::string caption_;
+    bool enabled_ = true;
+};
+
+// A report list with a header 25 pixels high over rows of 20 inside a border of one pixel, 7 pixels per
+// character; it scrolls by whole rows. Keys are unique as in the real list.
+class FakeListView final : public ListView {
+public:
+    static constexpr int kHeader = 25;
+    static constexpr int kRowHeight = 20;
+
+    explicit FakeListView(Rect bounds = {}) : bounds_(bounds) {}
+    Rect Bounds() const override { return bounds_; }
+    void Move(const Rect& bounds) override { bounds_ = bounds; }
+    bool Visible() const override { return true; }
+    void SetVisible(bool) override {}
+    void AddColumn(const std::string& caption) override { columns.push_back(caption); }
+    int ColumnWidth() const override { return columnWidth_; }
+    void SetColumnWidth(int width) override { columnWidth_ = width; }
+    int TextWidth(const std::string& text) const override { return 7 * static_cast<int>(text.size()); }
+    void SetRows(std::vector<ListRow> rows) override { rows_ = std::move(rows), selected_ = -1, top_ = 0; }
+    int Count() const override { return static_cast<int>(rows_.size()); }
+    const ListRow& Row(int index) const override { return rows_.at(static_cast<std::size_t>(index)); }
+    void InsertRow(int index, const ListRow& row) override;
+    void RemoveRow(int index) override;
+    void SetText(int index, const std::string& text) override { At(index).text = text; }
+    void SetIcon(int index, const std::string& icon) override { At(index).icon = icon; }
+    void SetTextColour(int index, SysColour colour) override { At(index).textColour = colour; }
+    bool SetKey(int index, const std::string& key) override;
+    int Selected() const override { return selected_; }
+    void Select(int index) override { selected_ = (index >= 0 && index < Count()) ? index : -1; }
+    void EnsureVisible(int index) override;
+    int HitTest(Point point) const override;
+    Rect RowRect(int index) const override;
+    void BeginDrag(const ImageList&, const std::string& key) override { dragImage = key; }
+
+    // Texts with "<>" for a separator row, and the keys.
+    std::vector<std::string> Texts() const;
+    std::vector<std::string> Keys() const;
+    int TopRow() const { return top_; }
+    std::vector<std::string> columns;
+    std::string dragImage;  // the picture of the last drag begun
+
+private:
+    ListRow& At(int index) { return rows_.at(static_cast<std::size_t>(index)); }
+    int VisibleRows() const { return std::max(1, (bounds_.Height() - kHeader - 1) / kRowHeight); }
+    Rect bounds_;
+    std::vector<ListRow> rows_;
+    int selected_ = -1;
+    int top_ = 0;
+    int columnWidth_ = 60;
+};
+
+class FakeTreeView final : public TreeView {
+public:
+    Rect Bounds() const override { return {}; }
+    void Move(const Rect&) override {}
+    bool Visible() const override { return true; }
+    void SetVisible(bool) override {}
+    void Clear() override { nodes.clear(), expanded_.clear(), selected_ = 0; }
+    int Add(const TreeNode& node) override { return nodes.push_back(node), Count(); }
+    int Count() const override { return static_cast<int>(nodes.size()); }
+    const TreeNode& Node(int node) const override { return nodes.at(static_cast<std::size_t>(node - 1)); }
+    void Expand(int node) override { expanded_.insert(node); }
+    bool Expanded(int node) const override { return expanded_.contains(node); }
+    void Select(int node) override { selected_ = node; }
+    int Selected() const override { return selected_; }
+    std::vector<TreeNode> nodes;
+
+private:
+    std::set<int> expanded_;
+    int selected_ = 0;
+};
+
+// A modal window that, while shown, runs the user's scripted actions in turn until one of them ends it; a
+// script that runs out closes it as the close box does. Each showing takes the next script.
+class FakeModalDialog final : public ModalDialog {
+public:
+    using Script = std::vector<std::function<void()>>;
+    void SetTitle(const std::string& value) override { title = value; }
+    void ShowModal() override;
+    void EndModal() override { open = false; }
+    Rect HomeMonitor() const override { return homeMonitor; }
+    int Dpi() const override { return dpi; }
+    const Control* ControlAt(Point) const override { return underPointer; }
+
+    std::vector<Script> scripts;
+    std::string title;
+    bool open = false;
+    Rect homeMonitor{0, 0, 1024, 768};
+    int dpi = 96;
+    const Control* underPointer = nullptr;
+    std::size_t showings = 0;
+};
+
+}  // namespace tarn::fakes
