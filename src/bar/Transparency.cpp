@@ -27,7 +27,7 @@ bool PointerFar(Point p, const Rect& bar) {
 
 TickAction DecideTick(TickMemory& memory, const TickInput& input, const TickSettings& settings, TickEnvironment& env) {
     const Point p = input.pointer;
-    const double delayMs = static_cast<double>(settings.Delay) * 1000.0;
+    const double delayMs = settings.Delay * 1000.0;
     TickAction action = TickAction::None;
     if (input.bar.Contains(p)) {
         memory.PointerInside = true;

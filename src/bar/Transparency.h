@@ -15,7 +15,7 @@ struct TickMemory {
 };
 
 struct TickSettings {
-    float Delay = 0.2f;  // seconds
+    double Delay = 0.2;  // seconds
     bool NoDelayOnScreenBorder = true;
     bool OnScreenBoderOnly = false;
 };

@@ -122,7 +122,11 @@ std::string DecodeTextFile(std::string_view bytes, const TextCodec& codec) {
 }
 
 std::string EncodeTextFile(std::string_view utf8, const TextCodec& codec, UnicodeForm unicodeForm) {
-    if (auto ansi = codec.ToCodePage(utf8)) return *std::move(ansi);
+    // Code-page bytes that begin like a byte-order mark would be read back as Unicode: those take the
+    // Unicode form, with its mark, so that what is written always reads back as written.
+    if (auto ansi = codec.ToCodePage(utf8); ansi && !ansi->starts_with(kUtf16LeBom) && !ansi->starts_with(kUtf8Bom)) {
+        return *std::move(ansi);
+    }
     if (unicodeForm == UnicodeForm::Utf8) return std::string(kUtf8Bom) + std::string(utf8);
     std::string out(kUtf16LeBom);
     for (const char16_t unit : Utf8ToUtf16(utf8)) {

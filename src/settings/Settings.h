@@ -5,7 +5,7 @@ namespace tarn {
 
 // The settings variables of the bar, with their start values.
 struct Settings {
-    float Delay = 0.2f;  // seconds
+    double Delay = 0.2;  // seconds; a double holds every stored whole number of milliseconds exactly
     int Alpha = 110;
     int MaxAlpha = 230;
     std::string FolderPath;

@@ -41,12 +41,15 @@ bool ReadBool(const IniFile& ini, std::string_view key, bool defaultValue) {
     return ReadInt(ini, key, defaultValue ? -1 : 0) != 0;
 }
 
-// Seven significant digits, all a 32-bit float holds: a stored 0.251 s times 1000 is 250.99998 in full, which
-// would be read back as 250.
-std::string FormatFloat(float value) {
+// Milliseconds in plain decimal notation, to a thousandth at most: the integer reader takes its whole part,
+// where an exponent form such as "1e+07" would be read back as 1.
+std::string FormatMilliseconds(double seconds) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 7);
-    return std::string(buffer, result.ptr);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, seconds * 1000.0, std::chars_format::fixed, 3);
+    std::string text(buffer, result.ptr);
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.') text.pop_back();
+    return text == "-0" ? "0" : text;
 }
 
 std::string FormatBool(bool value) { return value ? "-1" : "0"; }
@@ -73,8 +76,8 @@ void ReadSettingsFile(const SettingsLocation& location, Settings& settings, Plac
         CreateDirectoryPath(fs, settings.FolderPath + "\\");
     }
 
-    const int delayMs = ReadInt(ini, "Delay", static_cast<int>(std::nearbyint(settings.Delay * 1000.0f)));
-    settings.Delay = static_cast<float>(delayMs) / 1000.0f;
+    const int delayMs = ReadInt(ini, "Delay", static_cast<int>(std::lround(settings.Delay * 1000.0)));
+    settings.Delay = delayMs / 1000.0;
     settings.Alpha = ReadInt(ini, "Alpha", settings.Alpha);
     settings.NoDelayOnScreenBorder = ReadBool(ini, "NoDelayOnScreenBorder", settings.NoDelayOnScreenBorder);
     settings.OnScreenBoderOnly = ReadBool(ini, "OnScreenBoderOnly", settings.OnScreenBoderOnly);
@@ -96,7 +99,7 @@ bool WriteSettingsFile(const std::string& settingsFile, const Settings& settings
         if (!bytes && fs.FileExists(settingsFile)) return false;
         IniFile ini = ParseFile(bytes, codec);
         ini.Set(kSection, "FolderPath", settings.FolderPath);
-        ini.Set(kSection, "Delay", FormatFloat(settings.Delay * 1000.0f));
+        ini.Set(kSection, "Delay", FormatMilliseconds(settings.Delay));
         ini.Set(kSection, "Alpha", std::to_string(settings.Alpha));
         ini.Set(kSection, "NoDelayOnScreenBorder", FormatBool(settings.NoDelayOnScreenBorder));
         ini.Set(kSection, "OnScreenBoderOnly", FormatBool(settings.OnScreenBoderOnly));

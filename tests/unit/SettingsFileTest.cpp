@@ -86,14 +86,14 @@ TEST_F(SettingsFileTest, AFolderPathIsCutTo1999Characters) {
 }
 
 TEST_F(SettingsFileTest, DelayIsStoredInMillisecondsAndWrittenBackTheSame) {
-    settings.Delay = 0.0125f;
+    settings.Delay = 0.0125;
     ASSERT_TRUE(Write());
     EXPECT_NE(Stored().find("\r\nDelay=12.5\r\n"), std::string::npos) << Stored();
     // Every whole number of milliseconds comes back as it was, also where the float is not exact (251) and
     // where the shortest form would be an exponent (200000).
     for (const int ms : {0, 1, 200, 251, 350, 1004, 2047, 3000, 200000}) {
         ReadFresh("[Settings]\r\nDelay=" + std::to_string(ms) + "\r\n");
-        EXPECT_EQ(std::nearbyint(settings.Delay * 1000.0f), ms);
+        EXPECT_EQ(std::nearbyint(settings.Delay * 1000.0), ms);
         ASSERT_TRUE(Write());
         EXPECT_NE(Stored().find("\r\nDelay=" + std::to_string(ms) + "\r\n"), std::string::npos) << Stored();
     }
@@ -218,7 +218,7 @@ TEST_F(SettingsFileTest, LfCrAndUtf8FilesAreRead) {
           "\xEF\xBB\xBF[Settings]\r\nAlpha=12\r\nDelay=500\r\nTop=30\r\nFolderPath=D:\\\xD0\x96\r\n"}) {
         ReadFresh(text);
         EXPECT_EQ(settings.Alpha, 12);
-        EXPECT_EQ(settings.Delay, 0.5f);
+        EXPECT_EQ(settings.Delay, 0.5);
         EXPECT_EQ(placement.top, 30);
     }
     EXPECT_EQ(settings.FolderPath, "D:\\\xD0\x96");
