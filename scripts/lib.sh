@@ -3,7 +3,8 @@
 TARN_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 TARN_WINE=/usr/lib/wine/wine64
 TARN_PACKAGES=(cmake ninja-build g++ googletest libgtest-dev libbenchmark-dev
-    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64 wine xvfb xdotool imagemagick x11-utils x11-xserver-utils python3)
+    g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64 wine xvfb xdotool imagemagick x11-utils x11-xserver-utils python3
+    clang libclang-rt-14-dev)
 
 # Installs the Debian packages that are not installed yet; the package lists are refreshed once, and
 # only when something is missing.

@@ -48,6 +48,18 @@ else
 fi
 echo "native done after $((SECONDS - started)) s"
 
+fuzz=${TARN_FUZZ_BUILD:-build/fuzz}
+if command -v clang++ >/dev/null; then
+    echo "== fuzz targets ($fuzz), a few seconds each"
+    if CC=clang CXX=clang++ cmake -S . -B "$fuzz" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARN_FUZZ=ON &&
+        cmake --build "$fuzz" -j2; then
+        run_ctest "$fuzz" -j2
+    else
+        echo "fuzz build failed"
+        failed=$((failed + 1))
+    fi
+fi
+
 echo "== Windows build ($win)"
 if tarn_build_win "$win"; then
     echo "== Windows tests (Wine)"

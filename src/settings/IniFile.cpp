@@ -22,8 +22,9 @@ std::string_view TrimEnd(std::string_view s) {
 
 std::string_view Trim(std::string_view s) { return TrimEnd(TrimStart(s)); }
 
-// The platform keeps names and values as C strings, so an embedded NUL ends them.
-std::string_view UpToNul(std::string_view s) { return s.substr(0, s.find('\0')); }
+// The platform keeps names and values as C strings, so an embedded NUL ends them; blanks before it then end
+// them too.
+std::string_view UpToNul(std::string_view s) { return TrimEnd(s.substr(0, s.find('\0'))); }
 
 char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 

@@ -70,7 +70,7 @@ TEST_F(ProfileCompatTest, SettingsWeWriteReadBackThroughTheProfileFunctions) {
     for (const std::string& folder : folders) {
         const std::string file = NewFile();
         ASSERT_TRUE(fs.WriteFileAtomic(file, "; kept\r\n[Other]\r\nAlpha=1\r\n[settings]\r\n  Alpha = 3\r\n"));
-        const Settings settings{0.35f, 200, 230, folder, false, true, 2, true, false};
+        const Settings settings{0.35, 200, 230, folder, false, true, 2, true, false};
         const Placement placement{-2820, 15, 5640, 720};
         ASSERT_TRUE(WriteSettingsFile(file, settings, placement, fs, codec));
 
