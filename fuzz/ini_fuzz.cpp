@@ -11,13 +11,15 @@ namespace {
 
 using tarn::IniFile;
 
-// Names and values that the format can hold as they are: no line break, no blank at either end, no enclosing
-// quotes, no character that ends a name.
+// Names and values that the format can hold: no line break or NUL, and for names no blank at either end and no
+// character that ends a name.
 bool Plain(const std::string& text, bool name) {
     if (text.empty()) return !name;
-    // Control characters and blanks at either end do not count, as for the platform's profile functions.
-    if (static_cast<unsigned char>(text.front()) <= ' ' || static_cast<unsigned char>(text.back()) <= ' ') return false;
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') return false;
+    // Blanks and control characters at either end do not count in a name, as for the platform's profile
+    // functions; a value keeps them.
+    if (name && (static_cast<unsigned char>(text.front()) <= ' ' || static_cast<unsigned char>(text.back()) <= ' ')) {
+        return false;
+    }
     for (const char c : text) {
         if (c == '\r' || c == '\n' || c == '\0' || (name && (c == '=' || c == '[' || c == ']' || c == ';'))) {
             return false;
