@@ -1,6 +1,6 @@
 """End-to-end harness: TarnDock.exe under Wine, on an Xvfb display and in a Wine prefix of the session's own."""
 # Tools: Xvfb, xdotool, xsetroot, ImageMagick's import and convert, wine64.
-import argparse, collections, contextlib, ctypes, fcntl, getpass, os, re, select, shutil, signal, subprocess, sys, tempfile, time
+import argparse, collections, ctypes, fcntl, getpass, os, re, runpy, shutil, signal, subprocess, sys, tempfile, time
 from pathlib import Path
 
 WINE, WINESERVER = "/usr/lib/wine/wine64", "/usr/lib/wine/wineserver"
@@ -22,30 +22,25 @@ def check_equal(actual, expected, what):
     assert actual == expected, f"{what}: expected {expected!r}, got {actual!r}"
 
 
-def wait_until(probe, timeout, what=None, interval=0.05):
-    """Polls probe until it gives something true and returns that; after timeout seconds fails if told what it
-    waits for, else gives None."""
+def wait_until(probe, timeout, what=None, step=0.05):  # probe's first true value, else None or (told what) fails
     deadline = time.monotonic() + timeout
     while not (value := probe()):
         if time.monotonic() > deadline:
             assert not what, f"timed out after {timeout} s waiting for {what}"
             return None
-        time.sleep(interval)
+        time.sleep(step)
     return value
 
 
-def run(args, env=None, ok=True, **options):
-    result = subprocess.run([str(a) for a in args], env=env, capture_output=True, timeout=180, **options)
-    assert not ok or result.returncode == 0, f"{args} failed ({result.returncode}): {result.stderr!r}"
-    return result
+def run(args, env=None, **options):
+    return subprocess.run([str(a) for a in args], env=env, capture_output=True, timeout=180, **options)
 
 
 def lines(path):
     return path.read_bytes().decode("utf-8").splitlines() if path.is_file() else []
 
 
-class Region:
-    """The 8-bit RGB pixels of a rectangle of the screen; name is the screenshot they come from."""
+class Region:  # the 8-bit RGB pixels of a rectangle of the screen, from the screenshot name if it has one
 
     def __init__(self, rect, data, name=""):
         assert len(data) == rect.width * rect.height * 3, f"{rect} does not lie on the screen"
@@ -61,115 +56,85 @@ class Region:
     def fraction(self, predicate):
         return sum(map(predicate, self.colours)) / len(self.colours)
 
-    def runs(self, drawn, gap=1):
-        """The runs of columns that hold a drawn pixel, (first, last); columns closer than gap join."""
+    def runs(self, drawn, gap=1):  # (first, last) of the runs of columns with a drawn pixel; closer than gap joins
         r = self.rect
         xs = [x for x in range(r.x, r.right) if any(drawn(self.at(x, y)) for y in range(r.y, r.bottom))]
         apart = [i for i in range(1, len(xs)) if xs[i] - xs[i - 1] > gap]
         return [(xs[a], xs[b - 1]) for a, b in zip([0, *apart], [*apart, len(xs)]) if xs]
 
-    def __str__(self):
-        top = collections.Counter(self.colours).most_common(3)
-        return f"{self.rect} shows {[('#%02X%02X%02X' % c, n) for c, n in top]} ({self.name})"
+    __repr__ = lambda r: f"{r.rect} of {r.name or 'the screen'}: {collections.Counter(r.colours).most_common(2)}"
 
 
-def wine_env(prefix, tmp, display):
-    # Wine keeps its server socket below TMPDIR: a folder of the session's own. No Mono or Gecko installers.
-    return dict(os.environ, WINEPREFIX=str(prefix), WINEDEBUG="-all", TMPDIR=str(tmp), DISPLAY=display,
-                WINEDLLOVERRIDES="mscoree,mshtml=")
-
-
-class Session:
-    """One Xvfb display and one fresh copy of the build tree's Wine prefix: starts programs in them, lists their
-    windows, drives pointer and keys, reads the screen, keeps numbered screenshots, and ends what it started."""
+class Session:  # programs on an Xvfb display and in a fresh copy of the build tree's Wine prefix, driven and watched
 
     def __init__(self, exe, artifacts):
-        self.exe, self.artifacts, self.procs, self.shots, self.env = exe.resolve(), artifacts.resolve(), [], 0, None
+        self.exe, self.artifacts, self.procs, self.shots = exe.resolve(), artifacts.resolve(), [], 0
         self.helpers = self.exe.parent.parent / "e2e" / "helpers"  # build/<tree>/e2e/helpers beside src/
         self.tmp = Path(tempfile.mkdtemp(prefix="tarn-e2e-"))
-        self.prefix, self.pointer = self.tmp / "prefix", (0, 0)
+        self.prefix, build, self.pointer = self.tmp / "prefix", self.artifacts.parent.parent, (0, 0)
         self.local = self.prefix / "drive_c" / "users" / getpass.getuser() / "AppData" / "Local"
         self.settings_path, self.buttons = self.local / "TarnDock" / "TarnDock.ini", self.local / "TarnDock" / "Buttons"
-
-    def __enter__(self):
         shutil.rmtree(self.artifacts, ignore_errors=True)
         self.artifacts.mkdir(parents=True)
-        self.logfile = open(self.artifacts / "session.log", "w")
+        # Wine keeps its server's socket below TMPDIR: a folder of the session's own. No Mono or Gecko installers.
+        self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all", TMPDIR=str(self.tmp), DISPLAY="",
+                        WINEDLLOVERRIDES="mscoree,mshtml=")
         try:
             # The first session of a build tree sets up the prefix that the others copy.
-            build = self.artifacts.parent.parent
             with open(build / "e2e-wineprefix.lock", "w") as lock:
                 fcntl.flock(lock, fcntl.LOCK_EX)
                 if not (build / "e2e-wineprefix" / "system.reg").exists():
-                    partial = tempfile.mkdtemp(prefix="e2e-wineprefix-", dir=build)
-                    run([WINE, "wineboot", "-i"], wine_env(partial, self.tmp, ""))
-                    run([WINESERVER, "-w"], wine_env(partial, self.tmp, ""))
-                    os.rename(partial, build / "e2e-wineprefix")
-            run(["cp", "-a", build / "e2e-wineprefix", self.prefix])
+                    shutil.rmtree(build / "e2e-wineprefix.new", ignore_errors=True)
+                    for command in [WINE, "wineboot", "-i"], [WINESERVER, "-w"]:
+                        run(command, dict(self.env, WINEPREFIX=str(build / "e2e-wineprefix.new")), check=True)
+                    os.rename(build / "e2e-wineprefix.new", build / "e2e-wineprefix")
+            run(["cp", "-a", build / "e2e-wineprefix", self.prefix], check=True)
             (self.prefix / "wineserver").unlink(missing_ok=True)  # the first server's folder
-            read, write = os.pipe()  # Xvfb picks a free display and names it once it takes connections
-            self.spawn(["Xvfb", "-displayfd", write, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-br",
-                        "-noreset"], "xvfb", pass_fds=(write,))
-            os.close(write)
-            with os.fdopen(read) as pipe:
-                number = pipe.readline().strip() if select.select([pipe], [], [], 30)[0] else ""
-            self.env = wine_env(self.prefix, self.tmp, ":" + number)
+            # Xvfb picks a free display and names it once it takes connections.
+            xvfb = self.spawn(*"Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -br -noreset".split(),
+                              stdout=subprocess.PIPE, text=True)
+            self.env["DISPLAY"] = ":" + xvfb.stdout.readline().strip()
             run(["xsetroot", "-solid", "#%02X%02X%02X" % ROOT], self.env)  # stays: the display runs with -noreset
-            self.park()
         except BaseException:
             self.__exit__()
             raise
-        return self
+
+    __enter__ = lambda self: self
 
     def __exit__(self, *exc):
-        for i, popen in reversed(list(enumerate(self.procs))):  # Xvfb, the first, after the Wine server
-            if i == 0 and self.env:
-                subprocess.run([WINESERVER, "-k"], env=self.env, capture_output=True, timeout=20)
-            for end in (popen.terminate, popen.kill):
-                if popen.poll() is None:
-                    end()
-                    with contextlib.suppress(subprocess.TimeoutExpired):
-                        popen.wait(5)
-        with contextlib.suppress(OSError):  # what the program wrote, for a person to look at
+        for popen in self.procs:
+            popen.kill()
+        run([WINESERVER, "-k"], self.env)
+        if (self.local / "TarnDock").is_dir():  # what the program wrote, for a person to look at
             shutil.copytree(self.local / "TarnDock", self.artifacts / "TarnDock", symlinks=True)
         shutil.rmtree(self.tmp, ignore_errors=True)
-        self.logfile.close()
+        if exc and exc[0]:
+            print(f"artifacts in {self.artifacts}")
 
-    def log(self, message):
-        for out in sys.stdout, self.logfile:
-            print(f"[{time.strftime('%H:%M:%S')}] {message}", file=out, flush=True)
-
-    def spawn(self, args, label, **options):
-        """Starts a process that the session ends if it still runs; its errors go to a log of the artifacts."""
-        with open(self.artifacts / f"{len(self.procs)}-{label}.log", "w") as out:
-            # In a session of its own, so that Ctrl+C reaches the harness alone, and ending with the harness.
+    def spawn(self, *args, **options):
+        # Its errors go to a numbered log; in a session of its own, so that Ctrl+C reaches the harness alone.
+        with open(self.artifacts / f"{len(self.procs)}.log", "w") as out:
             popen = subprocess.Popen([str(a) for a in args], env=self.env, stdin=subprocess.DEVNULL, stderr=out,
                                      start_new_session=True, **{"stdout": out, **options},
                                      preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM))
         self.procs.append(popen)
-        self.log(f"started {label} (pid {popen.pid}) {' '.join(map(str, args[2:]))}")
+        print(f"[{time.strftime('%T')}] {len(self.procs) - 1}.log: {' '.join(map(str, args))}", flush=True)
         return popen
 
     def start(self, *command, **options):  # TarnDock.exe unless command names another Windows program
-        return self.spawn([WINE, *(command or [self.exe])], Path((command or [self.exe])[0]).name, **options)
+        return self.spawn(WINE, *(command or [self.exe]), **options)
 
-    def start_helper(self, name, *args):
-        """Starts a helper and returns it once it says "ready"; one that could not set itself up, which says
-        nothing of the program under test, is started again."""
+    def start_helper(self, name, *args):  # once it says "ready"; one that failed to set itself up starts again
         for attempt in range(3):
             helper = self.start(self.helpers / name, *args, stdout=subprocess.PIPE, text=True)
-            if (line := helper.stdout.readline().strip()) == "ready":
+            if helper.stdout.readline() == "ready\n":
                 return helper
-            self.log(f"{name} said {line!r} {helper.stdout.read()!r} and ended with {helper.wait(10)}")
-        raise AssertionError(f"{name} did not come up")
+        raise AssertionError(f"{name} did not come up: {helper.stdout.read()!r}")
 
-    def wine(self, *command):  # runs a Windows program to its end
-        result = run([WINE, *command], self.env, ok=False, text=True)
-        self.log(f"{' '.join(map(str, command))}: {result.returncode} {result.stdout!r}")
-        return result.returncode, result.stdout.strip()
+    def wine(self, *command):  # runs a Windows program to its end; gives its output
+        return run([WINE, *command], self.env, text=True).stdout.strip()
 
-    def close(self, program):
-        """Asks the program to close as the system does (WM_CLOSE to its windows); returns its exit code."""
+    def close(self, program):  # as the system does, WM_CLOSE to its windows; gives its exit code
         assert program.poll() is None, "the program ended before it was asked to close"
         self.wine("taskkill", "/im", self.exe.name)
         return program.wait(30)
@@ -186,12 +151,12 @@ class Session:
         return data, [tuple(line.split("=", 1)) for line in data.decode("cp1252").split("\r\n") if "=" in line]
 
     def x(self, *args):
-        return run(["xdotool", *args], self.env, ok=False, text=True).stdout
+        return run(["xdotool", *args], self.env, text=True).stdout
 
-    def windows(self, exe=None, visible=True):
-        """The X windows of a program, TarnDock.exe unless exe names another; mapped ones unless not visible."""
-        out = self.x("search", *["--onlyvisible"] * visible, "--classname", f"^{re.escape(exe or self.exe.name.lower())}$",
-                     "getwindowgeometry", "--shell", "%@", "getwindowname", "%@").splitlines()
+    def windows(self, exe=None, visible=True):  # of TarnDock.exe unless exe names another; mapped unless not visible
+        program = f"^{re.escape(exe or self.exe.name.lower())}$"
+        out = self.x("search", *["--onlyvisible"] * visible, "--classname", program, "getwindowgeometry", "--shell",
+                     "%@", "getwindowname", "%@").splitlines()
         n = sum(line.startswith("WINDOW=") for line in out)
         if len(out) != 7 * n:  # a window went between the commands
             return self.windows(exe, visible)
@@ -199,9 +164,7 @@ class Session:
         return [Window(int(v["WINDOW"]), title, Rect(*(int(v[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))))
                 for v, title in zip(values, out[6 * n:])]
 
-    def wait_window(self, what, action=None, where=lambda w: True, timeout=30, exe=None):
-        """Does action if given and waits for a mapped window for which where holds, a new one if action was given;
-        returns it once it has kept its place for 0.3 s (a window may be placed after it shows)."""
+    def wait_window(self, what, action=None, where=lambda w: True, timeout=30, exe=None):  # new after action if given
         known = {w.id for w in self.windows(exe, visible=False)} if action else set()
         action and action()
         window = wait_until(lambda: next((w for w in self.windows(exe) if w.id not in known and where(w)), 0),
@@ -210,14 +173,12 @@ class Session:
             time.sleep(0.3)
             if window == (window := next((w for w in self.windows(exe) if w.id == window.id), window)):
                 break
-        self.log(f"found {window}")
         return window
 
     def wait_gone(self, window, what, timeout=10, exe=None):
         wait_until(lambda: window.id not in {w.id for w in self.windows(exe)}, timeout, what)
 
-    def move(self, x, y, steps=1):
-        """Moves the pointer, in steps as a hand does if told so: a drag follows only moves it sees."""
+    def move(self, x, y, steps=1):  # in steps as a hand does if told so: a drag follows only moves it sees
         x0, y0 = self.pointer
         for i in range(1, steps + 1):
             self.pointer = x0 + (x - x0) * i // steps, y0 + (y - y0) * i // steps
@@ -232,17 +193,14 @@ class Session:
         self.x("click", button)
 
     def key(self, *keys, window=None):
-        """Presses keys such as "Return", "alt+F4" or "shift+F5", into window if given: without a window manager
-        a click leaves the input focus where it was."""
-        if window:
-            self.x("windowfocus", "--sync", window.id)
+        # Keys such as "Return", "alt+F4", "shift+F5"; with no window manager a click does not move the focus.
+        window and self.x("windowfocus", "--sync", window.id)
         self.x("key", *keys)
 
-    def popup(self, at, button=1):
-        """Clicks and reads the menu that opens: its window, a screenshot of it, and its lines of text."""
+    def popup(self, at, button=1):  # clicks; gives the menu's window, a screenshot, its lines of text
         menu = self.wait_window("a popup menu", lambda: self.click(*at, button))
-        r = Rect(menu.rect.x + 3, menu.rect.y + 3, menu.rect.width - 6, menu.rect.height - 6)
-        shot = self.screenshot("menu")
+        x, y, width, height = menu.rect
+        r, shot = Rect(x + 3, y + 3, width - 6, height - 6), self.screenshot("menu")
         text = [any(is_dark(shot.at(x, y)) for x in range(r.x, r.right)) for y in range(r.y, r.bottom)] + [False]
         edges = [r.y + i for i in range(len(text)) if text[i] != (i > 0 and text[i - 1])]
         return menu, shot, [Rect(r.x, a, r.width, b - a) for a, b in zip(edges[::2], edges[1::2])]
@@ -258,34 +216,32 @@ class Session:
         run(["convert", "-size", "1024x768", "-depth", "8", "rgb:-", self.artifacts / shot.name], input=shot.data)
         return shot
 
-    def wait_screen(self, rect, predicate, timeout, what=None, label=None):
-        """Reads rect until predicate holds for it and returns the seconds that took, then keeps a screenshot if
-        given a label. After timeout seconds fails with a screenshot if told what it waits for, else gives None."""
+    def wait_screen(self, rect, predicate, timeout, what=None, label=None):  # seconds until predicate holds for rect
         started = time.monotonic()
-        if not wait_until(lambda: predicate(self.grab(rect)), timeout, interval=0.02):
+        if not wait_until(lambda: predicate(self.grab(rect)), timeout, step=0.02):
             assert not what, f"timed out after {timeout} s waiting for {what}: {self.screenshot('timeout').sub(rect)}"
             return None
-        took = time.monotonic() - started
         label and self.screenshot(label)
-        return took
+        return time.monotonic() - started
 
 
-class Bar:
-    """The bar's window: see-through, the root shows through its background (the colour key); solid, not."""
+class Bar:  # the bar's window and its parts; see-through, the root shows through its background, the colour key
 
     def __init__(self, s, window):
-        self.s, self.window, self.face = s, window, None
+        self.s, self.window = s, window
         self.place(window.rect)
 
     def place(self, r):
-        self.rect, self.client = r, (c := Rect(r.x + FRAME, r.y + FRAME, r.width - 2 * FRAME, r.height - 2 * FRAME))
+        self.rect = r
+        self.client = c = Rect(r.x + FRAME, r.y + FRAME, r.width - 2 * FRAME, r.height - 2 * FRAME)
         self.left, self.right = Rect(c.x, c.y, MARGIN, c.height), Rect(c.right - MARGIN, c.y, MARGIN, c.height)
         self.columns = Rect(c.x + MARGIN, c.y, c.width - 2 * MARGIN, c.height)
         self.band = Rect(c.x + MARGIN, c.y, c.width - 2 * MARGIN, BAND)
         self.rest = (c.x + 3, c.y + c.height // 2)  # on the left margin
 
     @staticmethod
-    def start(s):
+    def start(s, **settings):  # with these settings if any
+        settings and s.write_settings(**settings)
         s.park()
         program, window = s.start(), s.wait_window("the bar")
         check_equal(s.windows(), [window], "the program's windows after its start")
@@ -297,28 +253,26 @@ class Bar:
     def make_solid(self, timeout=5):  # rests the pointer on the left margin
         self.s.move(*self.rest)
         self.s.wait_screen(self.left, self.solid, timeout, "the bar to turn solid under the pointer")
-        self.face = self.s.grab(self.left).at(self.client.x + 2, self.client.y + 2)
 
-    def icons(self, shot):
-        """The pictures on the solid bar's button row: each button's icon, a menu button's arrow as one of its own."""
-        return [Rect(a, self.band.y, b - a + 1, BAND) for a, b in shot.sub(self.band).runs(lambda c: c != self.face, 2)]
+    def icons(self, shot):  # on the solid bar's button row: each icon, a menu button's arrow as one of its own
+        band = shot.sub(self.band)
+        face = collections.Counter(band.colours).most_common(1)[0][0]
+        return [Rect(a, self.band.y, b - a + 1, BAND) for a, b in band.runs(face.__ne__, 2)]
 
 
-def main(journey):
-    parser = argparse.ArgumentParser(description=journey.__doc__)
-    for option in ("--exe", "--artifacts"):
-        parser.add_argument(option, required=True, type=Path)
-    args, started, outcome = parser.parse_args(), time.monotonic(), "PASS"
+def main():  # python3 tarnlib.py JOURNEY.py --exe TarnDock.exe --artifacts FOLDER
+    parser = argparse.ArgumentParser(description="Runs a journey: the function journey(session) of a file.")
+    for option in ("journey", "--exe", "--artifacts"):
+        parser.add_argument(option, type=Path)
+    args, started = parser.parse_args(), time.monotonic()
+    signal.signal(signal.SIGALRM, lambda *_: sys.exit("no end after 240 s"))  # torn down before CTest's 300 s
+    signal.alarm(240)
+    with Session(args.exe, args.artifacts) as s:
+        runpy.run_path(str(args.journey))["journey"](s)
+    print(f"PASS after {time.monotonic() - started:.1f} s, artifacts in {args.artifacts}")
 
-    def stop(signum, frame):
-        raise AssertionError(f"signal {signum} after {time.monotonic() - started:.0f} s")
-    for signum in signal.SIGALRM, signal.SIGTERM:
-        signal.signal(signum, stop)
-    signal.alarm(240)  # to tear down before CTest's limit of 300 s
-    try:
-        with Session(args.exe, args.artifacts) as s:
-            journey(s)
-    except AssertionError as failure:
-        outcome = f"FAIL: {failure}"
-    print(f"{Path(sys.argv[0]).stem} after {time.monotonic() - started:.1f} s: {outcome} (artifacts: {args.artifacts})")
-    sys.exit(outcome != "PASS")
+
+if __name__ == "__main__":
+    import tarnlib  # the journeys' module, not a second copy
+
+    tarnlib.main()

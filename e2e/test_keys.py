@@ -1,86 +1,65 @@
-#!/usr/bin/env python3
-"""The context menu with Refresh and End, minimising from the menu and by F3 and restoring, F4 and Alt+F4; each
-way to end the program writes the settings file."""
+"""The context menu's Refresh, Minimize and End, F3 and restoring, F4 and Alt+F4; every way out stores the settings."""
 import shutil
 
-from tarnlib import Bar, check_equal, is_dark, lines, main, wait_until
-
-KEYS = {"FolderPath", "Delay", "Alpha", "NoDelayOnScreenBorder", "OnScreenBoderOnly", "FileGrouping", "IconsInMenus",
-        "ShortcutLNK", "Left", "Top", "Width", "Height"}
+from tarnlib import Bar, check_equal, is_dark, lines, wait_until
 
 
-def start(s):
-    s.write_settings(Left=3000, Top=1500)  # the place alone: the end writes every key anew
-    program, bar = Bar.start(s)
+def start(s):  # only the place, so that the end writes every key anew
+    program, bar = Bar.start(s, Left=3000, Top=1500)
     bar.make_solid()
     return program, bar
 
 
-def context_menu(s, at, choose):
-    """Opens the context menu at `at` and chooses an entry: at the pointer, seven lines in four groups."""
+def choose(s, at, entry):  # in the context menu at `at`: seven lines in four groups
     menu, shot, entries = s.popup(at, 3)
-    gaps = [b.y - a.bottom for a, b in zip(entries, entries[1:])]
-    # Add or remove buttons, Edit button order | Options | Refresh, Help | Minimize | End
+    gaps = [b.y - a.bottom for a, b in zip(entries, entries[1:])]  # separators lie in the wide ones
     check_equal((menu.rect[:2], [g > min(gaps) + 4 for g in gaps]), (at, [0, 1, 1, 0, 1, 1]), "corner and groups")
-    s.click(menu.rect.x + 40, entries[{"Refresh": 3, "Minimize": 5, "End": 6}[choose]].centre[1])
+    s.click(menu.rect.x + 40, entries[entry].centre[1])
     return shot, entries
 
 
 def ended(s, program, how):
-    check_equal(program.wait(15), 0, f"exit code after {how}")
-    assert not s.windows(), f"a window of the program is still visible after {how}: {s.screenshot('after-' + how)}"
+    check_equal((program.wait(15), s.windows()), (0, []), f"exit code, windows after {how}")
     pairs = dict(s.settings()[1])
-    check_equal((set(pairs), pairs["Left"], pairs["Top"]), (KEYS, "3000", "1500"), f"the settings after {how}")
+    check_equal((len(pairs), pairs["Left"], pairs["Top"]), (12, "3000", "1500"), f"the settings after {how}")
 
 
-def minimised(s, bar, how):
-    """The bar is gone from the screen and the window "TarnDock" of class frmMenu stands for it, minimised."""
+def minimised(s, bar, how):  # the bar gone, the window "TarnDock" of class frmMenu standing for it
     s.wait_gone(bar.window, f"the bar to go after {how}", 5)
-    wait_until(lambda: s.wine(s.helpers / "Restore.exe", "state")[1] == "1 1 0", 10, f"frmMenu minimised by {how}")
-    assert bar.see_through(s.screenshot(f"minimised-by-{how}").sub(bar.rect)), "something stays where the bar stood"
+    stand_in = wait_until(lambda: s.windows(), 5, f"the bar's stand-in after {how}")
+    assert bar.see_through(s.screenshot(f"minimised-by-{how}").sub(bar.rect)) and len(stand_in) == 1, stand_in
+    return stand_in[0]
 
 
 def journey(s):
     s.buttons.mkdir(parents=True)
     shutil.copy(s.helpers / "Probe.exe", s.buttons)
-
-    # A right-click on a program button opens the context menu at the pointer and starts nothing; the key names
-    # stand in a column of their own. Refresh builds the toolbar anew under the very click.
+    # A right-click on a program starts nothing; the keys stand in a column; Refresh rebuilds the toolbar under it.
     program, bar = start(s)
     icons = bar.icons(s.screenshot("solid"))
-    check_equal(len(icons), 1, "pictures on the bar's buttons")
-    shot, entries = context_menu(s, icons[0].centre, "Refresh")
-    assert len(set.intersection(*[{a for a, _ in shot.sub(e).runs(is_dark, 2)} for e in entries])) >= 2, "no key column"
+    shot, entries = choose(s, icons[0].centre, 3)
+    columns = set.intersection(*[{a for a, _ in shot.sub(e).runs(is_dark, 2)} for e in entries])
+    assert len(icons) == 1 and len(columns) >= 2, f"{icons}, no column of key names: {columns}"
     wait_until(lambda: len(s.windows()) == 1, 5, "the context menu to close after Refresh")
-    context_menu(s, icons[0].centre, "End")
+    choose(s, icons[0].centre, 6)
     ended(s, program, "End")
     check_equal(lines(s.buttons / "probe.log"), [], "starts of the program button by right-clicks")
 
-    # Minimize hides the bar; restoring frmMenu brings it back where it was and hides frmMenu. F4 alone does
-    # nothing; F3 minimises; closing frmMenu from its window menu ends the program.
+    # Minimize and F3 leave a minimised stand-in, whose window menu restores the bar or ends; F4 alone does nothing.
     program, bar = start(s)
-    context_menu(s, bar.rest, "Minimize")
-    minimised(s, bar, "Minimize")
+    choose(s, bar.rest, 5)
+    s.key("alt+space", "r", window=minimised(s, bar, "Minimize"))
+    wait_until(lambda: s.windows() == [bar.window], 10, "the bar alone in its place again")
     s.park()
-    s.wine(s.helpers / "Restore.exe", "restore")
-    check_equal(s.wait_window("the bar", where=lambda w: w.id == bar.window.id), bar.window, "the restored bar")
-    wait_until(lambda: s.wine(s.helpers / "Restore.exe", "state")[1] == "0 0 1", 10, "frmMenu to hide again")
     s.wait_screen(bar.left, bar.see_through, 5, "the restored bar to be see-through", "restored")
     bar.make_solid()
     s.click(*bar.rest)
     s.key("F4", window=bar.window)
-    # An ending bar hides within a second or two.
     assert wait_until(lambda: program.poll() is not None or not s.windows(), 2) is None, "F4 without Alt ended it"
     s.key("F3")
-    minimised(s, bar, "F3")
-    s.wine(s.helpers / "Restore.exe", "close")
-    ended(s, program, "closing-frmMenu")
-
+    s.key("alt+space", "c", window=minimised(s, bar, "F3"))
+    ended(s, program, "closing the stand-in")
     program, bar = start(s)
     s.click(*bar.rest)
     s.key("alt+F4", window=bar.window)
     ended(s, program, "Alt+F4")
-
-
-if __name__ == "__main__":
-    main(journey)
