@@ -1,5 +1,5 @@
-"""End-to-end harness: TarnDock.exe under Wine, on an Xvfb display and in a Wine prefix of the session's own."""
-# Tools: Xvfb, xdotool, xsetroot, ImageMagick's import and convert, wine64.
+"""End-to-end journeys: TarnDock.exe under Wine, watched through Xvfb, xdotool and ImageMagick, on a display and in
+a Wine prefix of their own."""
 import argparse, collections, ctypes, fcntl, getpass, os, re, runpy, shutil, signal, subprocess, sys, tempfile, time
 from pathlib import Path
 
@@ -80,8 +80,7 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
         self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all", TMPDIR=str(self.tmp), DISPLAY="",
                         WINEDLLOVERRIDES="mscoree,mshtml=")
         try:
-            # The first session of a build tree sets up the prefix that the others copy.
-            with open(build / "e2e-wineprefix.lock", "w") as lock:
+            with open(build / "e2e-wineprefix.lock", "w") as lock:  # the first session makes the prefix others copy
                 fcntl.flock(lock, fcntl.LOCK_EX)
                 if not (build / "e2e-wineprefix" / "system.reg").exists():
                     shutil.rmtree(build / "e2e-wineprefix.new", ignore_errors=True)
@@ -90,9 +89,8 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
                     os.rename(build / "e2e-wineprefix.new", build / "e2e-wineprefix")
             run(["cp", "-a", build / "e2e-wineprefix", self.prefix], check=True)
             (self.prefix / "wineserver").unlink(missing_ok=True)  # the first server's folder
-            # Xvfb picks a free display and names it once it takes connections.
             xvfb = self.spawn(*"Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -br -noreset".split(),
-                              stdout=subprocess.PIPE, text=True)
+                              stdout=subprocess.PIPE, text=True)  # it names a free display once it takes connections
             self.env["DISPLAY"] = ":" + xvfb.stdout.readline().strip()
             run(["xsetroot", "-solid", "#%02X%02X%02X" % ROOT], self.env)  # stays: the display runs with -noreset
         except BaseException:
@@ -108,11 +106,8 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
         if (self.local / "TarnDock").is_dir():  # what the program wrote, for a person to look at
             shutil.copytree(self.local / "TarnDock", self.artifacts / "TarnDock", symlinks=True)
         shutil.rmtree(self.tmp, ignore_errors=True)
-        if exc and exc[0]:
-            print(f"artifacts in {self.artifacts}")
 
-    def spawn(self, *args, **options):
-        # Its errors go to a numbered log; in a session of its own, so that Ctrl+C reaches the harness alone.
+    def spawn(self, *args, **options):  # its errors to a numbered log; in a session of its own, out of Ctrl+C's way
         with open(self.artifacts / f"{len(self.procs)}.log", "w") as out:
             popen = subprocess.Popen([str(a) for a in args], env=self.env, stdin=subprocess.DEVNULL, stderr=out,
                                      start_new_session=True, **{"stdout": out, **options},
@@ -127,16 +122,12 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
     def start_helper(self, name, *args):  # once it says "ready"; one that failed to set itself up starts again
         for attempt in range(3):
             helper = self.start(self.helpers / name, *args, stdout=subprocess.PIPE, text=True)
-            if helper.stdout.readline() == "ready\n":
+            if helper.stdout.readline() == "ready\n" or attempt == 2:
                 return helper
-        raise AssertionError(f"{name} did not come up: {helper.stdout.read()!r}")
-
-    def wine(self, *command):  # runs a Windows program to its end; gives its output
-        return run([WINE, *command], self.env, text=True).stdout.strip()
 
     def close(self, program):  # as the system does, WM_CLOSE to its windows; gives its exit code
         assert program.poll() is None, "the program ended before it was asked to close"
-        self.wine("taskkill", "/im", self.exe.name)
+        run([WINE, "taskkill", "/im", self.exe.name], self.env)
         return program.wait(30)
 
     def windows_path(self, path):
@@ -192,15 +183,13 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
         self.move(x, y)
         self.x("click", button)
 
-    def key(self, *keys, window=None):
-        # Keys such as "Return", "alt+F4", "shift+F5"; with no window manager a click does not move the focus.
+    def key(self, *keys, window=None):  # "Return", "alt+F4", "shift+F5"... into window, which a click does not focus
         window and self.x("windowfocus", "--sync", window.id)
         self.x("key", *keys)
 
     def popup(self, at, button=1):  # clicks; gives the menu's window, a screenshot, its lines of text
         menu = self.wait_window("a popup menu", lambda: self.click(*at, button))
-        x, y, width, height = menu.rect
-        r, shot = Rect(x + 3, y + 3, width - 6, height - 6), self.screenshot("menu")
+        r, shot = Rect(*(v + d for v, d in zip(menu.rect, (3, 3, -6, -6)))), self.screenshot("menu")
         text = [any(is_dark(shot.at(x, y)) for x in range(r.x, r.right)) for y in range(r.y, r.bottom)] + [False]
         edges = [r.y + i for i in range(len(text)) if text[i] != (i > 0 and text[i - 1])]
         return menu, shot, [Rect(r.x, a, r.width, b - a) for a, b in zip(edges[::2], edges[1::2])]

@@ -18,10 +18,9 @@ def choose(s, at, entry):  # in the context menu at `at`: seven lines in four gr
     return shot, entries
 
 
-def ended(s, program, how):
+def ended(s, program, how):  # cleanly, nothing left on the screen, every key stored, the place unchanged
     check_equal((program.wait(15), s.windows()), (0, []), f"exit code, windows after {how}")
-    pairs = dict(s.settings()[1])
-    check_equal((len(pairs), pairs["Left"], pairs["Top"]), (12, "3000", "1500"), f"the settings after {how}")
+    check_equal([len(p := dict(s.settings()[1])), p["Left"], p["Top"]], [12, "3000", "1500"], f"settings after {how}")
 
 
 def minimised(s, bar, how):  # the bar gone, the window "TarnDock" of class frmMenu standing for it

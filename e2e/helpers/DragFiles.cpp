@@ -26,10 +26,9 @@ int wmain(int argc, wchar_t** argv) {
     // The shell's file list: a DROPFILES header, then each UTF-16 path with its NUL, then one more NUL.
     std::wstring list(sizeof(DROPFILES) / sizeof(wchar_t), L'\0');
     for (int i = 3; i < argc; ++i) list += std::wstring(argv[i]) + L'\0';
-    list += L'\0';
     *reinterpret_cast<DROPFILES*>(list.data()) = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
-    const HGLOBAL memory = GlobalAlloc(GMEM_FIXED, list.size() * sizeof(wchar_t));
-    CopyMemory(memory, list.data(), list.size() * sizeof(wchar_t));
+    const HGLOBAL memory = GlobalAlloc(GMEM_FIXED, (list.size() + 1) * sizeof(wchar_t));
+    CopyMemory(memory, list.c_str(), (list.size() + 1) * sizeof(wchar_t));  // with the list's final NUL
     const HWND square = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC", L"",
                                         WS_POPUP | WS_VISIBLE | SS_BLACKRECT | SS_NOTIFY, _wtoi(argv[1]),
                                         _wtoi(argv[2]), 40, 40, nullptr, nullptr, nullptr, nullptr);

@@ -1,6 +1,7 @@
 // Put on the bar by the journeys: appends its command line to probe.log beside itself (UTF-8, CR LF) and ends.
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -11,10 +12,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     std::wstring path(MAX_PATH, L'\0');        // the journeys' folders are short
     path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
     path.replace(path.find_last_of(L'\\') + 1, std::wstring::npos, L"probe.log");
-    // Appending only, and shared, so that probes started at once each add their whole line.
-    const HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    const bool ok = WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    return CloseHandle(file) && ok && written == line.size() ? 0 : 1;
+    // Appended in one write, so that probes started at once each add their whole line.
+    FILE* log = _wfopen(path.c_str(), L"ab");
+    return log != nullptr && std::fputs(line.c_str(), log) >= 0 && std::fclose(log) == 0 ? 0 : 1;
 }
