@@ -1,45 +1,18 @@
-// A program that end-to-end journeys put on the bar: it appends how it was started to "probe.log" beside
-// itself, one line per start (the command line, a TAB, then its arguments joined by TAB; UTF-8, CRLF), and ends.
+// Put on the bar by the journeys: appends its command line to probe.log beside itself (UTF-8, CR LF) and ends.
 #include <windows.h>
 
-#include <shellapi.h>
-
-#include <memory>
+#include <cstdio>
 #include <string>
 
-namespace {
-
-std::string Utf8(const std::wstring& wide) {
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), size, nullptr, nullptr);
-    return bytes;
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const wchar_t* commandLine = GetCommandLineW();
-    std::string line = Utf8(commandLine);
-    int count = 0;
-    const std::unique_ptr<wchar_t*, decltype(&LocalFree)> argv(CommandLineToArgvW(commandLine, &count), &LocalFree);
-    for (int i = 0; argv && i < count; ++i) line += '\t' + Utf8(argv.get()[i]);
-    line += "\r\n";
-
-    // The journeys' folders are short: MAX_PATH holds the program's path.
-    std::wstring logPath(MAX_PATH, L'\0');
-    logPath.resize(GetModuleFileNameW(nullptr, logPath.data(), MAX_PATH));
-    const std::size_t slash = logPath.find_last_of(L"\\/");
-    if (slash == std::wstring::npos) return 1;
-    logPath.replace(slash + 1, std::wstring::npos, L"probe.log");
-
-    // Appending only, and shared, so that several probes started at once each add their whole line.
-    const HANDLE opened = CreateFileW(logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return 1;
-    const std::unique_ptr<void, decltype(&CloseHandle)> file(opened, &CloseHandle);
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file.get(), line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    return ok && written == line.size() ? 0 : 1;
+    const wchar_t* command = GetCommandLineW();
+    std::string line(WideCharToMultiByte(CP_UTF8, 0, command, -1, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, command, -1, line.data(), static_cast<int>(line.size()), nullptr, nullptr);
+    line.replace(line.size() - 1, 1, "\r\n");  // in place of the final NUL
+    std::wstring path(MAX_PATH, L'\0');        // the journeys' folders are short
+    path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+    path.replace(path.find_last_of(L'\\') + 1, std::wstring::npos, L"probe.log");
+    // Appended in one write, so that probes started at once each add their whole line.
+    FILE* log = _wfopen(path.c_str(), L"ab");
+    return log != nullptr && std::fputs(line.c_str(), log) >= 0 && std::fclose(log) == 0 ? 0 : 1;
 }
