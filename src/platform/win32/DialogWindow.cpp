@@ -145,7 +145,8 @@ void DialogWindow::ShowModal() {
         if (got < 0) break;
         if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && (msg.hwnd == Hwnd() || IsChild(Hwnd(), msg.hwnd))) {
             // Esc while the mouse is captured (a row is dragged) ends the drag, not the window.
-            if (msg.wParam == VK_ESCAPE && GetCapture() != nullptr) {
+            const HWND capture = GetCapture();
+            if (msg.wParam == VK_ESCAPE && capture != nullptr && (capture == Hwnd() || IsChild(Hwnd(), capture))) {
                 ReleaseCapture();
                 continue;
             }
