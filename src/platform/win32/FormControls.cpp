@@ -91,7 +91,8 @@ void Win32TextBox::SetText(const std::string& text) { SetWindowTextW(hwnd_, Wide
 
 Win32Static::Win32Static(DialogWindow& dialog, const ControlDesign& design, Kind kind) {
     if (kind == Kind::Frame) {
-        hwnd_ = Create(dialog, WC_BUTTONW, design.caption, BS_GROUPBOX, design);
+        // Transparent, so that the dialog, which clips its children, still paints the frame's inside.
+        hwnd_ = Create(dialog, WC_BUTTONW, design.caption, BS_GROUPBOX, design, WS_EX_TRANSPARENT);
     } else {
         hwnd_ = Create(dialog, WC_STATICW, design.caption, SS_LEFT | SS_NOPREFIX | SS_NOTIFY, design);
     }
