@@ -44,8 +44,16 @@ struct OptionsRig {
     FakeOptionsBar bar;
     FakeOptionsHost host{window};
     frmTarnOptions form{{fs, shell, messageBox, question},
-                        {window, window, sldAlpha, sldDelay, {&opt[0], &opt[1], &opt[2]}, chkNoDelay, chkOnBoderOnly,
-                         chkShortcutLNK, chkIconMenu, txtPath},
+                        {window,
+                         window,
+                         sldAlpha,
+                         sldDelay,
+                         {&opt[0], &opt[1], &opt[2]},
+                         chkNoDelay,
+                         chkOnBoderOnly,
+                         chkShortcutLNK,
+                         chkIconMenu,
+                         txtPath},
                         bar,
                         host};
 };
@@ -164,9 +172,8 @@ TEST(frmTarnOptions, CancelAfterAnOrderEditAsksWhatToDoWithIt) {
         Answer answer;
         bool rebuilt, writtenBack, open;
     };
-    static constexpr Case kCases[] = {{Answer::Yes, true, false, false},
-                                      {Answer::No, false, true, false},
-                                      {Answer::Cancel, false, false, true}};
+    static constexpr Case kCases[] = {
+        {Answer::Yes, true, false, false}, {Answer::No, false, true, false}, {Answer::Cancel, false, false, true}};
     for (const auto& c : kCases) {
         OptionsRig rig;
         rig.Open();
