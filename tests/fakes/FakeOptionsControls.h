@@ -26,7 +26,7 @@ public:
     Rect bounds;
 };
 
-// A top-level window that is open from ShowModeless until Unload; its client area is its whole rectangle.
+// A top-level window, open from ShowModeless until Unload; its client area is its whole rectangle.
 class FakeFormWindow final : public Window, public ModelessDialog {
 public:
     Rect WindowRect() const override { return rect; }
@@ -44,37 +44,33 @@ public:
     void Unload() override { open = false; }
     Rect rect;
     std::string title;
-    bool taskbar = false;
-    bool open = false;
+    bool taskbar = false, open = false;
 };
 
 class FakeSlider final : public Placed<Slider> {
 public:
-    FakeSlider(int low, int high) : low_(low), high_(high) {}
+    explicit FakeSlider(int high) : high_(high) {}
     int Value() const override { return value_; }
-    void SetValue(int v) override { value_ = std::clamp(v, low_, high_); }
+    void SetValue(int v) override { value_ = std::clamp(v, 0, high_); }
 
 private:
-    int low_, high_, value_ = 0;
+    int high_, value_ = 0;
 };
 
-class FakeCheckBox final : public Placed<CheckBox> {
-public:
+struct FakeCheckBox final : Placed<CheckBox> {
     bool Checked() const override { return checked; }
     void SetChecked(bool c) override { checked = c; }
     bool checked = false;
 };
 
-class FakeTextBox final : public Placed<TextBox> {
-public:
+struct FakeTextBox final : Placed<TextBox> {
     std::string Text() const override { return text; }
     void SetText(const std::string& t) override { text = t; }
     void SetTip(const std::string& t) override { tip = t; }
     std::string text, tip;
 };
 
-class FakeFolderList final : public Placed<FolderList> {
-public:
+struct FakeFolderList final : Placed<FolderList> {
     void SetRows(std::vector<FolderRow> r, int h) override { rows = std::move(r), highlighted = h; }
     int Count() const override { return static_cast<int>(rows.size()); }
     const FolderRow& Row(int index) const override { return rows.at(static_cast<std::size_t>(index)); }
@@ -83,26 +79,24 @@ public:
     int highlighted = -1;
 };
 
-class FakeDriveChoice final : public Placed<DriveChoice> {
-public:
+struct FakeDriveChoice final : Placed<DriveChoice> {
     std::string Drive() const override { return drive; }
     void SetDrive(const std::string& d) override { drive = d; }
     std::string drive;
 };
 
-class FakeQuestion final : public QuestionDialog {
-public:
+// Keeps the text and title of the last question.
+struct FakeQuestion final : QuestionDialog {
     Answer AskYesNoCancel(const std::string& text, const std::string& title) override {
         return asked = text + "|" + title, answer;
     }
     Answer answer = Answer::Cancel;
-    std::string asked;  // text and title of the last question
+    std::string asked;
 };
 
 // The bar's settings; what its idle opacity shows, the settings its buttons were last built from, and whether
 // its order was written back over the order files.
-class FakeOptionsBar final : public OptionsBar {
-public:
+struct FakeOptionsBar final : OptionsBar {
     Settings& CurrentSettings() override { return settings; }
     void SetAlpha(int tempAlpha) override { shownAlpha = tempAlpha; }
     void FillToolbar() override { builtFrom = settings; }
@@ -113,18 +107,20 @@ public:
     bool orderWrittenBack = false;
 };
 
-// The picker edits and saves an order when told to; the folder selection picks `picked` when it is not empty.
-class FakeOptionsHost final : public OptionsHost {
-public:
+// The picker saves an order when told to; the folder selection picks `picked` unless it is empty. Both note
+// where they were opened and whether the options window had a taskbar button meanwhile.
+struct FakeOptionsHost final : OptionsHost {
     explicit FakeOptionsHost(const Window& options) : options_(options) {}
-    int ShowFoldersToEdit(const std::string& folder) override;
-    int ShowSelectFolder(const std::string& path, std::string& newPath) override;
+    int ShowFoldersToEdit(const std::string& folder) override { return Opened(folder), orderSaved ? 1 : 2; }
+    int ShowSelectFolder(const std::string& path, std::string& newPath) override {
+        Opened(path);
+        if (!picked.empty()) newPath = picked;
+        return picked.empty() ? 2 : 1;
+    }
     void ShowHelp() override { helpShown = true; }
-    bool orderSaved = false;
-    std::string picked;
-    std::string openedAt;          // the folder the last modal window was opened at
-    bool taskbarWhileOpen = true;  // whether the options window had a taskbar button meanwhile
-    bool helpShown = false;
+    void Opened(const std::string& at) { openedAt = at, taskbarWhileOpen = options_.HasTaskbarButton(); }
+    bool orderSaved = false, taskbarWhileOpen = true, helpShown = false;
+    std::string picked, openedAt;
 
 private:
     const Window& options_;

@@ -15,24 +15,18 @@ TEST(PortableSettings, ASettingsFileBesideTheProgramMakesItPortable) {
     FakeFileSystem fs;
     fs.AddFile("D:\\Bars\\Two\\tarndock.INI");
     fs.AddFile("D:\\Bars\\Three\\TarnDock.ini\\x");  // a folder of that name is no settings file
+    const std::string account = "C:\\Users\\me\\AppData\\Local\\TarnDock\\";
     struct Case {
         const char* programFolder;
-        const char* settingsFile;
-        const char* buttons;
+        bool portable;
     };
     static constexpr Case kCases[] = {
-        {"D:\\Bars\\Two", "D:\\Bars\\Two\\TarnDock.ini", "D:\\Bars\\Two\\Buttons"},
-        {"D:\\Bars\\One", "C:\\Users\\me\\AppData\\Local\\TarnDock\\TarnDock.ini",
-         "C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons"},
-        {"D:\\Bars\\Three", "C:\\Users\\me\\AppData\\Local\\TarnDock\\TarnDock.ini",
-         "C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons"},
-        {"", "C:\\Users\\me\\AppData\\Local\\TarnDock\\TarnDock.ini",
-         "C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons"},
-    };
+        {"D:\\Bars\\Two", true}, {"D:\\Bars\\One", false}, {"D:\\Bars\\Three", false}, {"", false}};
     for (const auto& c : kCases) {
         const SettingsLocation at = FindSettingsLocation(shell, fs, c.programFolder);
-        EXPECT_EQ(at.settingsFile, c.settingsFile) << c.programFolder;
-        EXPECT_EQ(at.defaultButtonFolder, c.buttons) << c.programFolder;
+        const std::string folder = c.portable ? std::string(c.programFolder) + "\\" : account;
+        EXPECT_EQ(at.settingsFile, folder + "TarnDock.ini") << c.programFolder;
+        EXPECT_EQ(at.defaultButtonFolder, folder + "Buttons") << c.programFolder;
     }
 }
 

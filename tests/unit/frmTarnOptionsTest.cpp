@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "dialogs/OptionsForm.h"
+#include <algorithm>
+#include <tuple>
+
 #include "dialogs/frmTarnOptions.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeOptionsControls.h"
@@ -27,9 +29,8 @@ struct OptionsRig {
     void MoveAlpha(int value) { sldAlpha.SetValue(value), form.sldAlpha_Change(); }
     void MoveDelay(int value) { sldDelay.SetValue(value), form.sldDelay_Change(); }
     int Grouping() const {
-        for (int i = 0; i < 3; ++i)
-            if (opt[i].checked) return i;
-        return -1;
+        const auto i = std::ranges::find(opt, true, &FakeCheckBox::checked) - std::begin(opt);
+        return i < 3 ? static_cast<int>(i) : -1;
     }
 
     FakeFileSystem fs;
@@ -37,25 +38,17 @@ struct OptionsRig {
     FakeMessageBox messageBox;
     FakeQuestion question;
     FakeFormWindow window;
-    FakeSlider sldAlpha{0, 100};
-    FakeSlider sldDelay{0, 3000};
+    FakeSlider sldAlpha{100};
+    FakeSlider sldDelay{3000};
     FakeCheckBox opt[3], chkNoDelay, chkOnBoderOnly, chkShortcutLNK, chkIconMenu;
     FakeTextBox txtPath;
     FakeOptionsBar bar;
     FakeOptionsHost host{window};
-    frmTarnOptions form{{fs, shell, messageBox, question},
-                        {window,
-                         window,
-                         sldAlpha,
-                         sldDelay,
-                         {&opt[0], &opt[1], &opt[2]},
-                         chkNoDelay,
-                         chkOnBoderOnly,
-                         chkShortcutLNK,
-                         chkIconMenu,
-                         txtPath},
-                        bar,
-                        host};
+    OptionsControls Controls() {
+        return {window,     window,         sldAlpha,       sldDelay,    {&opt[0], &opt[1], &opt[2]},
+                chkNoDelay, chkOnBoderOnly, chkShortcutLNK, chkIconMenu, txtPath};
+    }
+    frmTarnOptions form{{fs, shell, messageBox, question}, Controls(), bar, host};
 };
 
 TEST(frmTarnOptions, SliderPositionsRoundHalvesToEven) {
@@ -71,24 +64,6 @@ TEST(frmTarnOptions, SliderPositionsRoundHalvesToEven) {
     EXPECT_EQ(SliderFromDelay(-1.0f), 0);
 }
 
-TEST(frmTarnOptions, ShowFormFillsFromTheBarAndGivesATaskbarButton) {
-    OptionsRig rig;
-    rig.bar.settings.FileGrouping = 2;
-    rig.bar.settings.IconsInMenus = true;
-    rig.Open();
-    EXPECT_EQ(rig.sldAlpha.Value(), 52);
-    EXPECT_EQ(rig.sldDelay.Value(), 200);
-    EXPECT_EQ(rig.txtPath.text, kButtons);
-    EXPECT_EQ(rig.txtPath.tip, kButtons);
-    EXPECT_TRUE(rig.chkNoDelay.checked);
-    EXPECT_FALSE(rig.chkOnBoderOnly.checked);
-    EXPECT_TRUE(rig.chkShortcutLNK.checked);
-    EXPECT_TRUE(rig.chkIconMenu.checked);
-    EXPECT_EQ(rig.Grouping(), 2);
-    EXPECT_EQ(rig.window.title, "TarnDock - Options");
-    EXPECT_TRUE(rig.window.open && rig.window.taskbar);
-}
-
 // What OK applies, and whether the bar's buttons are rebuilt.
 TEST(frmTarnOptions, OkRebuildsTheBarOnlyForFolderGroupingOrOrder) {
     struct Case {
@@ -100,12 +75,7 @@ TEST(frmTarnOptions, OkRebuildsTheBarOnlyForFolderGroupingOrOrder) {
         {"nothing", [](OptionsRig&) {}, false},
         {"transparency", [](OptionsRig& r) { r.MoveAlpha(100); }, false},
         {"delay", [](OptionsRig& r) { r.MoveDelay(3000); }, false},
-        {"check boxes",
-         [](OptionsRig& r) {
-             r.chkNoDelay.checked = false, r.chkOnBoderOnly.checked = true;
-             r.chkShortcutLNK.checked = false, r.chkIconMenu.checked = true;
-         },
-         false},
+        {"check boxes", [](OptionsRig& r) { r.chkNoDelay.checked = false, r.chkIconMenu.checked = true; }, false},
         {"folder", [](OptionsRig& r) { r.txtPath.text = "C:\\Other"; }, true},
         {"letter case", [](OptionsRig& r) { r.txtPath.text = "C:\\my buttons"; }, true},
         {"grouping", [](OptionsRig& r) { r.opt[0].checked = false, r.opt[1].checked = true; }, true},
@@ -123,14 +93,6 @@ TEST(frmTarnOptions, OkRebuildsTheBarOnlyForFolderGroupingOrOrder) {
             EXPECT_TRUE(*rig.bar.builtFrom == rig.bar.settings) << c.what;
         }
     }
-    OptionsRig rig;
-    rig.Open().MoveAlpha(100);
-    rig.MoveDelay(3000);
-    rig.chkOnBoderOnly.checked = true;
-    rig.form.cmdOK_Click();
-    EXPECT_EQ(rig.bar.settings.Alpha, 0);
-    EXPECT_FLOAT_EQ(rig.bar.settings.Delay, 3.0f);
-    EXPECT_TRUE(rig.bar.settings.OnScreenBoderOnly);
 }
 
 TEST(frmTarnOptions, ValuesTheControlsCannotShowAreKeptUntilTheControlMoves) {
@@ -155,38 +117,34 @@ TEST(frmTarnOptions, ValuesTheControlsCannotShowAreKeptUntilTheControlMoves) {
     EXPECT_FLOAT_EQ(rig.bar.settings.Delay, 3.0f);
 }
 
-TEST(frmTarnOptions, TheTransparencySliderPreviewsAndCancelUndoesIt) {
-    OptionsRig rig;
-    rig.Open().MoveAlpha(100);
-    EXPECT_EQ(rig.bar.shownAlpha, 0);
-    EXPECT_EQ(rig.bar.settings.Alpha, 110);
-    rig.form.cmdCancel_Click();
-    EXPECT_EQ(rig.bar.shownAlpha, 110);
-    EXPECT_EQ(rig.bar.settings.Alpha, 110);
-    EXPECT_TRUE(rig.question.asked.empty());
-    EXPECT_FALSE(rig.window.open);
-}
-
-TEST(frmTarnOptions, CancelAfterAnOrderEditAsksWhatToDoWithIt) {
+// Cancel undoes the preview; after an order edit it asks whether to show the edited order, write the bar's order
+// back over it, or stay open.
+TEST(frmTarnOptions, CancelUndoesThePreviewAndAsksAboutAnOrderEdit) {
     struct Case {
+        bool edited;
         Answer answer;
         bool rebuilt, writtenBack, open;
     };
-    static constexpr Case kCases[] = {
-        {Answer::Yes, true, false, false}, {Answer::No, false, true, false}, {Answer::Cancel, false, false, true}};
+    static constexpr Case kCases[] = {{false, Answer::Yes, false, false, false},
+                                      {true, Answer::Yes, true, false, false},
+                                      {true, Answer::No, false, true, false},
+                                      {true, Answer::Cancel, false, false, true}};
     for (const auto& c : kCases) {
         OptionsRig rig;
-        rig.Open();
-        rig.host.orderSaved = true;
+        rig.Open().MoveAlpha(100);
+        EXPECT_EQ(rig.bar.shownAlpha, 0);
+        rig.host.orderSaved = c.edited;
         rig.form.cmdEditOrder_Click();
         rig.question.answer = c.answer;
         rig.form.cmdCancel_Click();
-        EXPECT_EQ(rig.question.asked,
-                  "You probably have changed the button order.\r\nDo you want to apply the changes?|TarnDock");
+        EXPECT_EQ(rig.question.asked, c.edited ? "You probably have changed the button order.\r\nDo you want to "
+                                                 "apply the changes?|TarnDock"
+                                               : "");
+        EXPECT_EQ(rig.bar.shownAlpha, 110);
         EXPECT_EQ(rig.bar.builtFrom.has_value(), c.rebuilt);
         EXPECT_EQ(rig.bar.orderWrittenBack, c.writtenBack);
         EXPECT_EQ(rig.window.open, c.open);
-        EXPECT_EQ(rig.bar.settings.FolderPath, kButtons);
+        EXPECT_TRUE(rig.bar.settings == Settings{.FolderPath = kButtons});
     }
 }
 
@@ -216,9 +174,7 @@ TEST(frmTarnOptions, FolderButtonsWorkOnTheTypedFolderWithoutATaskbarButtonMeanw
     rig.Open();
     rig.txtPath.text = "C:\\Other";
     EXPECT_TRUE(rig.form.Form_KeyDown(Key::F9, 0));
-    EXPECT_EQ(rig.host.openedAt, "C:\\Other");
-    EXPECT_FALSE(rig.host.taskbarWhileOpen);
-    EXPECT_TRUE(rig.window.taskbar);
+    EXPECT_TRUE(rig.host.openedAt == "C:\\Other" && !rig.host.taskbarWhileOpen && rig.window.taskbar);
     // The folder goes to the shell as a whole path, blanks and all.
     rig.txtPath.text = kButtons;
     EXPECT_TRUE(rig.form.Form_KeyDown(Key::F8, 0));
@@ -228,25 +184,30 @@ TEST(frmTarnOptions, FolderButtonsWorkOnTheTypedFolderWithoutATaskbarButtonMeanw
     EXPECT_FALSE(rig.form.Form_KeyDown(Key::F2, 0));
 
     rig.form.cmdSelectFolder_Click();
-    EXPECT_EQ(rig.host.openedAt, kButtons);
     EXPECT_EQ(rig.txtPath.text, kButtons);
     rig.host.picked = "C:\\Other";
     rig.form.cmdSelectFolder_Click();
-    EXPECT_FALSE(rig.host.taskbarWhileOpen);
-    EXPECT_EQ(rig.txtPath.text, "C:\\Other");
+    EXPECT_TRUE(rig.txtPath.text == "C:\\Other" && !rig.host.taskbarWhileOpen && rig.window.taskbar);
     EXPECT_EQ(rig.bar.settings.FolderPath, kButtons);
 }
 
-TEST(frmTarnOptions, ASecondShowFormRefillsAndForgetsTheOrderEdit) {
+TEST(frmTarnOptions, ShowFormFillsFromTheBarAgainWhileOpenAndForgetsTheOrderEdit) {
     OptionsRig rig;
+    rig.bar.settings.FileGrouping = 2;
     rig.Open();
     rig.host.orderSaved = true;
     rig.form.cmdEditOrder_Click();
     rig.txtPath.text = "C:\\Other";
     rig.sldAlpha.SetValue(90);
+    rig.chkNoDelay.checked = false;
     rig.Open();
-    EXPECT_EQ(rig.txtPath.text, kButtons);
-    EXPECT_EQ(rig.sldAlpha.Value(), 52);
+    EXPECT_EQ(rig.window.title, "TarnDock - Options");
+    EXPECT_TRUE(rig.window.open && rig.window.taskbar);
+    EXPECT_EQ(std::make_tuple(rig.sldAlpha.Value(), rig.sldDelay.Value(), rig.Grouping()), std::make_tuple(52, 200, 2));
+    EXPECT_EQ(rig.txtPath.text + "|" + rig.txtPath.tip, std::string(kButtons) + "|" + kButtons);
+    EXPECT_EQ(std::vector<bool>({rig.chkNoDelay.checked, rig.chkOnBoderOnly.checked, rig.chkShortcutLNK.checked,
+                                 rig.chkIconMenu.checked}),
+              std::vector<bool>({true, false, true, false}));
     rig.form.cmdOK_Click();
     EXPECT_FALSE(rig.bar.builtFrom);
 }
