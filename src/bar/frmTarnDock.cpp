@@ -51,7 +51,7 @@ void frmTarnDock::Form_Load() {
     for (const auto& command : ContextMenuCommands())
         mnuPopCaptions_.push_back(command ? CommandCaption(*command) : "-");
     settings_ = Settings{};
-    location_ = FindSettingsLocation(services_.shell);
+    location_ = FindSettingsLocation(services_.shell, services_.fs, services_.programFolder);
     CreateDirectoryPath(services_.fs, location_.settingsFile);
     LoadSettings();
     colourKey_ = controls_.picBox.GetPixel(1, 1);

@@ -38,6 +38,8 @@ struct BarServices {
     const Clock& clock;
     const Screen& screen;
     MessageDialog& messageBox;
+    // The folder of the running program file; a settings file there makes the installation portable.
+    std::string programFolder = {};
 };
 
 struct BarControls {

@@ -8,29 +8,14 @@
 #include "main/win32/App.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Log.h"
+#include "platform/win32/ProgramFile.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32TextCodec.h"
 
-namespace {
-
-std::wstring ProgramPath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace tarn;
-    const std::string programPath = win32::Narrow(ProgramPath());
+    const std::string programPath = win32::Narrow(win32::ProgramPath());
     const win32::Win32TextCodec codec;
     // Not inheritable (no security attributes), so the programs the bar starts do not keep it.
     const std::wstring mutexName = win32::Widen(InstanceMutexName(codec.FoldCase(programPath)));

@@ -18,6 +18,8 @@ public:
     HWND Hwnd() const { return hwnd_; }
     virtual const Control& AsControl() const = 0;
     virtual void Command(WORD /*code*/) {}
+    // A scroll bar or slider moved by the user (WM_HSCROLL, WM_VSCROLL).
+    virtual void Scrolled(WORD /*code*/) {}
     virtual std::optional<LRESULT> Notify(const NMHDR& /*header*/) { return std::nullopt; }
     // The brush a static control is painted with, its colours set in the DC.
     virtual HBRUSH ControlColour(HDC /*dc*/) { return nullptr; }

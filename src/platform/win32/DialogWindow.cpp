@@ -43,6 +43,16 @@ const WindowClass& DialogWindow::Class() {
 DialogWindow::DialogWindow(HWND home, Size designedClient, bool resizable)
     : home_(home), scale_{static_cast<int>(DpiOf(home))} {
     const DWORD style = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (resizable ? WS_THICKFRAME : DWORD{0});
+    Create(designedClient, style, innermost != nullptr ? innermost->Hwnd() : home);
+}
+
+DialogWindow::DialogWindow(HWND home, Size designedClient, bool resizable, HWND hiddenOwner)
+    : home_(home), modeless_(true), scale_{static_cast<int>(DpiOf(home))} {
+    const DWORD frame = resizable ? (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX) : DWORD{0};
+    Create(designedClient, WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | frame, hiddenOwner);
+}
+
+void DialogWindow::Create(Size designedClient, DWORD style, HWND owner) {
     const DWORD exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
     RECT frame{0, 0, scale_(designedClient.cx), scale_(designedClient.cy)};
     AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(scale_.dpi));
@@ -51,7 +61,6 @@ DialogWindow::DialogWindow(HWND home, Size designedClient, bool resizable)
     const Rect monitor = HomeMonitor();
     const int left = monitor.left + (monitor.Width() - width) / 2;
     const int top = monitor.top + (monitor.Height() - height) / 2;
-    const HWND owner = innermost != nullptr ? innermost->Hwnd() : home;
     if (!CreateTopLevel(Class(), L"", style, exStyle, RECT{left, top, left + width, top + height}, owner)) return;
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Hwnd(), nullptr,
@@ -91,6 +100,16 @@ void DialogWindow::AddTip(HWND control, std::string_view text) {
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     // Long tips wrap instead of running across the screen.
     SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_(400));
+}
+
+void DialogWindow::SetTip(HWND control, std::string_view text) {
+    if (tooltip_ == nullptr) return;
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = Hwnd();
+    info.uId = reinterpret_cast<UINT_PTR>(control);
+    SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    AddTip(control, text);
 }
 
 void DialogWindow::Register(ChildWindow& child, int id) {
@@ -143,16 +162,7 @@ void DialogWindow::ShowModal() {
             break;
         }
         if (got < 0) break;
-        if ((msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) && (msg.hwnd == Hwnd() || IsChild(Hwnd(), msg.hwnd))) {
-            // Esc while the mouse is captured (a row is dragged) ends the drag, not the window.
-            const HWND capture = GetCapture();
-            if (msg.wParam == VK_ESCAPE && capture != nullptr && (capture == Hwnd() || IsChild(Hwnd(), capture))) {
-                ReleaseCapture();
-                continue;
-            }
-            if (Routes() && PreviewKey(msg)) continue;
-        }
-        if (IsDialogMessageW(Hwnd(), &msg)) continue;
+        if (TakeKey(msg) || IsDialogMessageW(Hwnd(), &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -163,6 +173,46 @@ void DialogWindow::ShowModal() {
     if (Hwnd() == nullptr) return;
     const HWND owner = GetWindow(Hwnd(), GW_OWNER);
     if (owner != nullptr && GetActiveWindow() == Hwnd()) SetForegroundWindow(owner);
+    ShowWindow(Hwnd(), SW_HIDE);
+}
+
+bool DialogWindow::TakeKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+    if (msg.hwnd != Hwnd() && !IsChild(Hwnd(), msg.hwnd)) return false;
+    // Esc while the mouse is captured (a row is dragged) ends the drag, not the window.
+    const HWND capture = GetCapture();
+    if (msg.wParam == VK_ESCAPE && capture != nullptr && (capture == Hwnd() || IsChild(Hwnd(), capture))) {
+        ReleaseCapture();
+        return true;
+    }
+    return Routes() && PreviewKey(msg);
+}
+
+bool DialogWindow::TranslateDialogMessage(MSG& msg) {
+    if (Hwnd() == nullptr || unloaded_) return false;
+    if (msg.hwnd != Hwnd() && !IsChild(Hwnd(), msg.hwnd)) return false;
+    return TakeKey(msg) || IsDialogMessageW(Hwnd(), &msg);
+}
+
+void DialogWindow::ShowModeless() {
+    if (Hwnd() == nullptr) return;
+    unloaded_ = false;
+    const bool shown = IsWindowVisible(Hwnd()) != FALSE;
+    if (IsIconic(Hwnd())) {
+        ShowWindow(Hwnd(), SW_RESTORE);
+    } else {
+        ShowWindow(Hwnd(), SW_SHOW);
+    }
+    SetForegroundWindow(Hwnd());
+    if (!shown && firstFocus_ != nullptr) {
+        lastFocus_ = firstFocus_;
+        SetFocus(firstFocus_);
+    }
+}
+
+void DialogWindow::Unload() {
+    if (Hwnd() == nullptr) return;
+    unloaded_ = true;
     ShowWindow(Hwnd(), SW_HIDE);
 }
 
@@ -201,8 +251,20 @@ LRESULT DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             }
             return Default(message, wParam, lParam);
         case WM_SIZE: Resized(); return 0;
+        case WM_HSCROLL:
+        case WM_VSCROLL:
+            if (ChildWindow* child = lParam != 0 ? ChildOfWindow(reinterpret_cast<HWND>(lParam)) : nullptr) {
+                child->Scrolled(LOWORD(wParam));
+            }
+            return 0;
         case WM_TIMER: Timer(wParam); return 0;
-        case WM_CLOSE: EndModal(); return 0;
+        case WM_CLOSE:
+            if (modeless_) {
+                Unload();
+            } else {
+                EndModal();
+            }
+            return 0;
         case WM_ACTIVATE:
             // The control that had the keyboard gets it back when the window is active again.
             if (LOWORD(wParam) == WA_INACTIVE) {

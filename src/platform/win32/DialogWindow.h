@@ -7,6 +7,7 @@
 
 #include "platform/ControlDesign.h"
 #include "platform/ModalDialog.h"
+#include "platform/ModelessDialog.h"
 #include "platform/win32/ChildControl.h"
 #include "platform/win32/GdiHandles.h"
 #include "platform/win32/Win32Window.h"
@@ -18,9 +19,14 @@ namespace tarn::win32 {
 // modally every other window of the program is disabled; its timers and paints go on. Enter and Esc reach the
 // default and cancel buttons (IDOK, IDCANCEL), Tab moves between controls, the close box ends the modal showing.
 // Messages reach the derived window only once it calls RouteMessages(), when it and its controls are whole.
-class DialogWindow : public Win32Window, public ModalDialog {
+// A modeless dialog instead stands beside the others, which stay usable: it belongs to the program's hidden owner
+// window, so that it has a taskbar button exactly while ShowInTaskbar gives it one; the program's message loop
+// hands it its messages first (TranslateDialogMessage), and its close box unloads it.
+class DialogWindow : public Win32Window, public ModalDialog, public ModelessDialog {
 public:
     DialogWindow(HWND home, Size designedClient, bool resizable);
+    // A modeless dialog; a resizable one has minimise and maximise boxes too.
+    DialogWindow(HWND home, Size designedClient, bool resizable, HWND hiddenOwner);
     ~DialogWindow() override;
     bool Created() const { return Hwnd() != nullptr; }
     // The dialog shown modally innermost now, or null.
@@ -29,11 +35,18 @@ public:
     // A font of the spec at this window's DPI, made once and kept while the window lives.
     HFONT Font(const FontSpec& font);
     void AddTip(HWND control, std::string_view text);
+    // Replaces the control's tip; an empty text removes it.
+    void SetTip(HWND control, std::string_view text);
     // The dialog's message loop hands over notifications and colours of registered controls.
     void Register(ChildWindow& child, int id = 0);
 
     void SetTitle(const std::string& title) override;
     void ShowModal() override;
+    void ShowModeless() override;
+    void Unload() override;
+    bool Unloaded() const { return unloaded_; }
+    // Keyboard navigation and the window's own keys for a message of the program's loop; true when it was taken.
+    bool TranslateDialogMessage(MSG& msg);
     void EndModal() override;
     Rect HomeMonitor() const override;
     int Dpi() const override { return scale_.dpi; }
@@ -52,7 +65,11 @@ protected:
 
 private:
     static const WindowClass& Class();
+    void Create(Size designedClient, DWORD style, HWND owner);
+    bool TakeKey(const MSG& msg);
     HWND home_;
+    bool modeless_ = false;
+    bool unloaded_ = false;
     HWND firstFocus_ = nullptr;
     HWND lastFocus_ = nullptr;
     DpiScale scale_;

@@ -3,6 +3,7 @@
 
 #include "platform/Clock.h"
 #include "platform/MessageDialog.h"
+#include "platform/QuestionDialog.h"
 #include "platform/Screen.h"
 
 namespace tarn::win32 {
@@ -25,9 +26,10 @@ private:
     HWND reference_ = nullptr;
 };
 
-class Win32MessageBox final : public MessageDialog {
+class Win32MessageBox final : public MessageDialog, public QuestionDialog {
 public:
     void Show(const std::string& text, const std::string& title, MessageIcon icon) override;
+    Answer AskYesNoCancel(const std::string& text, const std::string& title) override;
 };
 
 }  // namespace tarn::win32

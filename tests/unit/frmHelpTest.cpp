@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/HelpForm.h"
+#include "dialogs/frmHelp.h"
+#include "fakes/FakeDialogControls.h"
+#include "fakes/FakeOptionsControls.h"
+#include "fakes/FakeServices.h"
+
+namespace tarn {
+namespace {
+
+using namespace fakes;
+
+struct HelpRig {
+    HelpRig() { txtHelp.bounds = HelpForm::txtHelp.bounds; }
+    FakeShell shell;
+    FakeFormWindow window;
+    FakeTextBox txtHelp;
+    FakeButton lblLink{HelpForm::lblLink.bounds};
+    FakeButton cmdClose{HelpForm::cmdClose.bounds};
+    frmHelp form{{shell, "C:\\Tools\\TarnDock"}, {window, window, txtHelp, lblLink, cmdClose}};
+};
+
+// Close centred on 38 % of the width, the link above it, the text above both, all m = 8 from the edges; a step
+// that would give a negative size is skipped and the others still run.
+TEST(frmHelp, ResizeLaysOutAndSkipsStepsThatDoNotFit) {
+    struct Case {
+        Size client;
+        Rect close, link, text;
+    };
+    static constexpr Case kCases[] = {
+        {{640, 480}, {198, 440, 441, 472}, {8, 406, 632, 424}, {8, 8, 632, 398}},
+        {{1000, 600}, {310, 560, 690, 592}, {8, 526, 632, 544}, {8, 8, 992, 518}},
+        {{40, 30}, {12, -10, 27, 22}, {8, -44, 632, -26}, {8, 8, 632, 398}},
+        {{10, 600}, {3, 560, 7, 592}, {8, 526, 632, 544}, {8, 8, 632, 398}},
+    };
+    for (const auto& c : kCases) {
+        HelpRig rig;
+        rig.window.rect = {0, 0, c.client.cx, c.client.cy};
+        rig.form.Form_Resize();
+        EXPECT_EQ(rig.cmdClose.Bounds(), c.close) << c.client.cx;
+        EXPECT_EQ(rig.lblLink.Bounds(), c.link) << c.client.cx;
+        EXPECT_EQ(rig.txtHelp.Bounds(), c.text) << c.client.cx;
+    }
+}
+
+TEST(frmHelp, ShowsTheTextAndOpensThePageBesideTheProgram) {
+    HelpRig rig;
+    rig.window.rect = {0, 0, 640, 480};
+    rig.form.Form_Load();
+    EXPECT_EQ(rig.window.title, "TarnDock - Help");
+    EXPECT_EQ(rig.txtHelp.text, HelpForm::kHelpText);
+    rig.form.lblLink_Click();
+    ASSERT_EQ(rig.shell.opened.size(), 1u);
+    EXPECT_EQ(rig.shell.opened[0].file, "C:\\Tools\\TarnDock\\TarnDock-Help.html");
+}
+
+// An empty line first; each section a heading " === ... === ", an empty line and its lines; two empty lines
+// between sections; every line ends with CRLF and has at most 80 characters.
+TEST(frmHelp, TheHelpTextKeepsItsFormat) {
+    const std::string text(HelpForm::kHelpText);
+    std::vector<std::string> headings;
+    std::size_t at = 0;
+    for (std::size_t end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        const std::string line = text.substr(at, end - at);
+        EXPECT_LE(line.size(), 80u) << line;
+        if (!line.starts_with(" === ") || !line.ends_with(" === ")) continue;
+        headings.push_back(line);
+        EXPECT_EQ(text.substr(end, 4), "\r\n\r\n") << line;
+        const bool sectionStart =
+            at == 2 || (text.substr(at - 6, 6) == "\r\n\r\n\r\n" && text.substr(at - 8, 2) != "\r\n");
+        EXPECT_TRUE(sectionStart) << line;
+    }
+    EXPECT_EQ(at, text.size());
+    EXPECT_TRUE(text.starts_with("\r\n ==="));
+    EXPECT_EQ(headings, (std::vector<std::string>{
+                            " === What TarnDock does === ", " === How the bar differs from others === ",
+                            " === More features === ", " === Terms of use === ", " === System requirements === "}));
+}
+
+}  // namespace
+}  // namespace tarn

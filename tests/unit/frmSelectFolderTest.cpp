@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <string_view>
+
+#include "dialogs/frmSelectFolder.h"
+#include "fakes/FakeDialogControls.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeOptionsControls.h"
+#include "fakes/FakeServices.h"
+
+namespace tarn {
+namespace {
+
+using namespace fakes;
+
+struct SelectRig {
+    SelectRig() {
+        for (const char* folder : {"C:\\A\\B\\C1", "C:\\A\\B\\C2", "C:\\Prog", "D:\\"}) fs.AddFolder(folder);
+    }
+    // One user action per character: a digit highlights that entry, - none; E Enter, L and R the arrow keys, D a double
+    // click, O and C the buttons.
+    int Open(const std::string& path, std::string_view actions) {
+        FakeModalDialog::Script script;
+        for (const char a : actions) {
+            script.push_back([this, a] {
+                if (a >= '0' && a <= '9') DirList.highlighted = a - '0';
+                if (a == '-') DirList.highlighted = -1;
+                if (a == 'E') form.DirList_KeyDown(Key::Return, 0);
+                if (a == 'L') form.DirList_KeyDown(Key::Left, 0);
+                if (a == 'R') form.DirList_KeyDown(Key::Right, kShiftMask);
+                if (a == 'D') form.DirList_DblClick();
+                if (a == 'O') form.cmdOK_Click();
+                if (a == 'C') form.cmdCancel_Click();
+            });
+        }
+        dialog.scripts.push_back(std::move(script));
+        return form.ShowForm(path, newPath);
+    }
+    std::vector<std::string> Shown() const {
+        std::vector<std::string> rows;
+        for (const FolderRow& r : DirList.rows) rows.push_back(std::string(r.indent, ' ') + r.name);
+        return rows;
+    }
+
+    FakeFileSystem fs;
+    FakeShell shell;
+    FakeFormWindow window;
+    FakeModalDialog dialog;
+    FakeDriveChoice DriveList;
+    FakeFolderList DirList;
+    std::string newPath = "untouched";
+    frmSelectFolder form{{fs, shell, "C:\\Prog", {}}, {window, dialog, DriveList, DirList}};
+};
+
+TEST(frmSelectFolder, ListsAncestorsTheFolderAndItsSubFolders) {
+    SelectRig rig;
+    rig.Open("C:\\A\\B\\", "");
+    EXPECT_EQ(rig.Shown(), (std::vector<std::string>{"C:\\", " A", "  B", "   C1", "   C2"}));
+    EXPECT_EQ(rig.DirList.highlighted, 2);
+    EXPECT_EQ(rig.DirList.rows[3].path, "C:\\A\\B\\C1");
+    EXPECT_EQ(rig.DriveList.drive, "C:");
+    EXPECT_EQ(rig.dialog.title, "TarnDock - Select a folder");
+    EXPECT_TRUE(rig.window.taskbar);
+    EXPECT_FALSE(rig.form.DirList_KeyDown(Key::Down, 0));
+    rig.Open("C:\\Nowhere", "");
+    EXPECT_EQ(rig.form.Path(), "C:\\Prog");
+}
+
+TEST(frmSelectFolder, KeysOpenEntriesAndTheResultIsTheHighlightedFolder) {
+    struct Case {
+        const char* start;
+        const char* actions;
+        int result;
+        const char* newPath;
+        const char* path;  // the folder open at the end
+    };
+    static constexpr Case kCases[] = {
+        {"C:\\A\\B", "O", 1, "C:\\A\\B", "C:\\A\\B"},
+        {"C:\\A\\B", "3O", 1, "C:\\A\\B\\C1", "C:\\A\\B"},
+        {"C:\\A\\B", "3E", 2, "untouched", "C:\\A\\B\\C1"},
+        {"C:\\A\\B", "3EE", 1, "C:\\A\\B\\C1", "C:\\A\\B\\C1"},
+        {"C:\\A\\B", "E", 1, "C:\\A\\B", "C:\\A\\B"},
+        {"C:\\A\\B", "3-E", 1, "C:\\A\\B", "C:\\A\\B"},
+        {"C:\\A\\B", "1L", 2, "untouched", "C:\\A"},
+        {"C:\\A\\B", "4R", 2, "untouched", "C:\\A\\B\\C2"},
+        {"C:\\A\\B", "0DO", 1, "C:\\", "C:\\"},
+        {"C:\\A\\B", "3C", 2, "untouched", "C:\\A\\B"},
+        {"C:\\A\\B", "3", 2, "untouched", "C:\\A\\B"},
+    };
+    for (const auto& c : kCases) {
+        SelectRig rig;
+        EXPECT_EQ(rig.Open(c.start, c.actions), c.result) << c.actions;
+        EXPECT_EQ(rig.newPath, c.newPath) << c.actions;
+        EXPECT_EQ(rig.form.Path(), c.path) << c.actions;
+    }
+}
+
+TEST(frmSelectFolder, ADriveThatCannotBeReadLeavesTheListAsItWas) {
+    SelectRig rig;
+    rig.Open("C:\\A\\B", "");
+    rig.DriveList.drive = "E:";
+    rig.form.DriveList_Change();
+    EXPECT_EQ(rig.form.Path(), "C:\\A\\B");
+    EXPECT_EQ(rig.DriveList.drive, "C:");
+    EXPECT_EQ(rig.DirList.rows.size(), 5u);
+    rig.DriveList.drive = "D:";
+    rig.form.DriveList_Change();
+    EXPECT_EQ(rig.form.Path(), "D:\\");
+    EXPECT_EQ(rig.Shown(), std::vector<std::string>{"D:\\"});
+}
+
+}  // namespace
+}  // namespace tarn
