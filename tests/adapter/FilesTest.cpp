@@ -166,7 +166,7 @@ TEST_F(ProfileCompatTest, TheSettingsWeWriteReadBackThroughTheProfileFunctions) 
     for (const std::string path :
          {"C:\\Caf\xC3\xA9\\Buttons", "D:\\\xD0\x9A\xD0\xBD\xD0\xBE\xD0\xBF\xD0\xBA\xD0\xB8"}) {
         const std::string file = NewFile("; kept\r\n[Other]\r\nAlpha=1\r\n[settings]\r\n  Alpha = 3\r\n");
-        const Settings settings{0.35f, 200, 230, path, false, true, 2, true, false};
+        const Settings settings{0.35, 200, 230, path, false, true, 2, true, false};
         const Placement placement{-2820, 15, 5640, 720};
         ASSERT_TRUE(WriteSettingsFile(file, settings, placement, fs, codec));
         EXPECT_EQ(fs.ReadFile(file).value_or("").starts_with("\xFF\xFE"), path[0] == 'D');
