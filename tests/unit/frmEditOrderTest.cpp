@@ -267,7 +267,7 @@ TEST(frmEditOrder, ADragStartsOnlyWithTheLeftButtonOnARowOfTwoOrMore) {
         EXPECT_EQ(rig.LV.dragImage, c.drags ? "cur" : "");
         // The picture dragged is the row's icon with the arrow over it.
         EXPECT_EQ(rig.ilMouse.Has("cur"), c.drags);
-        EXPECT_EQ(rig.picMouse.images, c.drags ? 1 : 0);
+        EXPECT_EQ(rig.picMouse.drawn.starts_with("PI1"), c.drags);
     }
 }
 
@@ -337,7 +337,7 @@ TEST(frmEditOrder, AnOrderFileThatCannotBeWrittenKeepsTheWindowOpenAndCancelThen
     rig.Files({"a", "b"});
     const std::string old = Order({"b", "a"});
     rig.fs.AddFile(kOrderPath, old);
-    rig.fs.SetReadOnly(kOrderPath);
+    rig.fs.readOnly.insert(FakeFileSystem::Key(kOrderPath));
     const int result = rig.Open({[&] { rig.Do("0v"); }, [&] { rig.editor.cmdOK_Click(); },
                                  [&] {
                                      EXPECT_TRUE(rig.dialog.open);
@@ -346,9 +346,7 @@ TEST(frmEditOrder, AnOrderFileThatCannotBeWrittenKeepsTheWindowOpenAndCancelThen
                                  }});
     EXPECT_EQ(result, 2);
     EXPECT_EQ(rig.fs.Bytes(kOrderPath), old);
-    EXPECT_EQ(rig.messageBox.shown, 1);
-    EXPECT_EQ(rig.messageBox.text, "The order could not be saved.\r\nC:\\B\\TarnDock_Folder.ini");
-    EXPECT_EQ(rig.messageBox.title, "TarnDock Error");
+    EXPECT_EQ(rig.messageBox.text, "TarnDock Error: The order could not be saved.\r\nC:\\B\\TarnDock_Folder.ini");
 }
 
 TEST(frmEditOrder, CancelAndTheCloseBoxWriteNothing) {

@@ -74,7 +74,7 @@ TEST(frmFoldersToEdit, AFolderWithoutSubFoldersGoesStraightToTheEditorAndAMissin
 
 TEST(frmFoldersToEdit, ShowsTheFolderAndItsDirectSubFoldersAndOpensTheEditorFromEveryWayIn) {
     PickerRig rig;
-    rig.shell.iconByPath = {{kButtons, 3}};
+    rig.shell.iconRule = [](const std::string& path) { return path == kButtons ? std::optional(3) : std::nullopt; };
     rig.window.taskbar = false;
     rig.Open({[&] {
                   EXPECT_EQ(rig.TV.nodes, (std::vector<TreeNode>{{kButtons, "Buttons", "I3", 0},

@@ -55,7 +55,7 @@ TEST(frmHelp, ShowsTheTextAndOpensThePageBesideTheProgram) {
     EXPECT_EQ(rig.txtHelp.text, HelpForm::kHelpText);
     rig.form.lblLink_Click();
     ASSERT_EQ(rig.shell.opened.size(), 1u);
-    EXPECT_EQ(rig.shell.opened[0].file, "C:\\Tools\\TarnDock\\TarnDock-Help.html");
+    EXPECT_EQ(rig.shell.opened[0].first, "C:\\Tools\\TarnDock\\TarnDock-Help.html");
 }
 
 // An empty line first; each section a heading " === ... === ", an empty line and its lines; two empty lines

@@ -160,8 +160,7 @@ TEST(frmTarnOptions, AFolderThatDoesNotExistIsRefused) {
         rig.txtPath.text = "C:\\Gone";
         rig.MoveAlpha(0);
         action(rig.form);
-        EXPECT_EQ(rig.messageBox.text, "Folder does not exist.\r\nPlease enter a valid folder path.");
-        EXPECT_EQ(rig.messageBox.title, "TarnDock Error");
+        EXPECT_EQ(rig.messageBox.text, "TarnDock Error: Folder does not exist.\r\nPlease enter a valid folder path.");
         EXPECT_TRUE(rig.window.open);
         EXPECT_EQ(rig.bar.settings.FolderPath, kButtons);
         EXPECT_EQ(rig.bar.settings.Alpha, 110);
