@@ -13,7 +13,7 @@ namespace form = OptionsForm;
 
 int Within(int value, const form::SliderDesign& range) { return std::clamp(value, range.minimum, range.maximum); }
 bool Offered(int value, const form::SliderDesign& range) { return Within(value, range) == value; }
-int Milliseconds(float seconds) { return RoundToInt(static_cast<double>(seconds) * 1000.0); }
+int Milliseconds(double seconds) { return RoundToInt(seconds * 1000.0); }
 
 }  // namespace
 
@@ -24,7 +24,7 @@ int SliderFromAlpha(int alpha, int maxAlpha) {
 
 int AlphaFromSlider(int slider, int maxAlpha) { return RoundToInt(maxAlpha - (slider * maxAlpha) / 100.0); }
 
-int SliderFromDelay(float delay) { return Within(Milliseconds(delay), form::kDelayRange); }
+int SliderFromDelay(double delay) { return Within(Milliseconds(delay), form::kDelayRange); }
 
 frmTarnOptions::frmTarnOptions(const OptionsServices& services, const OptionsControls& controls, OptionsBar& bar,
                                OptionsHost& host)
@@ -76,7 +76,7 @@ void frmTarnOptions::cmdOK_Click() {
     // A stored value that the slider cannot show is kept unless the user moved the slider.
     if (alphaMoved_ || (s.Alpha >= 0 && s.Alpha <= s.MaxAlpha)) s.Alpha = AlphaFromSlider();
     if (delayMoved_ || Offered(Milliseconds(s.Delay), form::kDelayRange))
-        s.Delay = static_cast<float>(controls_.sldDelay.Value() / 1000.0);
+        s.Delay = controls_.sldDelay.Value() / 1000.0;
     s.NoDelayOnScreenBorder = controls_.chkNoDelay.Checked();
     s.OnScreenBoderOnly = controls_.chkOnBoderOnly.Checked();
     s.IconsInMenus = controls_.chkIconMenu.Checked();

@@ -42,7 +42,7 @@ int SliderFromAlpha(int alpha, int maxAlpha);
 // The opacity that a slider position stands for.
 int AlphaFromSlider(int slider, int maxAlpha);
 // The delay slider's position for a fading delay in seconds, within the slider's range.
-int SliderFromDelay(float delay);
+int SliderFromDelay(double delay);
 
 // The options dialog: edits the bar's settings beside the working bar and applies them on OK, rebuilding the bar
 // only when its buttons change.
