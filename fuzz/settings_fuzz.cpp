@@ -1,4 +1,6 @@
-// The settings load from any bytes: it never fails, and what it writes back reads back as the same settings.
+// The settings load from any bytes: it never fails, what it writes back reads back as the same settings (the
+// folder with the blanks at its ends that the platform's profile functions drop as well), and a second round
+// changes nothing.
 #include <cstdint>
 #include <string>
 
@@ -11,8 +13,8 @@ namespace {
 
 constexpr const char* kFile = "C:\\T\\TarnDock.ini";
 
-bool Same(const tarn::Settings& a, const tarn::Settings& b) {
-    return a.FolderPath == b.FolderPath && a.Delay == b.Delay && a.Alpha == b.Alpha &&
+bool Same(const tarn::Settings& a, const tarn::Settings& b, bool folder = true) {
+    return (!folder || a.FolderPath == b.FolderPath) && a.Delay == b.Delay && a.Alpha == b.Alpha &&
            a.NoDelayOnScreenBorder == b.NoDelayOnScreenBorder && a.OnScreenBoderOnly == b.OnScreenBoderOnly &&
            a.FileGrouping == b.FileGrouping && a.IconsInMenus == b.IconsInMenus && a.ShortcutLNK == b.ShortcutLNK;
 }
@@ -25,14 +27,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fakes::FakeTextCodec codec;
     fs.AddFile(kFile, std::string(reinterpret_cast<const char*>(data), size));
     const SettingsLocation location{kFile, "C:\\T\\Buttons"};
-    Settings first;
-    Placement firstPlace;
-    ReadSettingsFile(location, first, firstPlace, fs, codec);
-    FUZZ_REQUIRE(WriteSettingsFile(kFile, first, firstPlace, fs, codec));
-    Settings second;
-    Placement secondPlace;
-    ReadSettingsFile(location, second, secondPlace, fs, codec);
-    FUZZ_REQUIRE(Same(first, second));
-    FUZZ_REQUIRE(firstPlace == secondPlace);
+    Settings read[3];
+    Placement place[3];
+    for (int round = 0; round < 3; ++round) {
+        if (round > 0) FUZZ_REQUIRE(WriteSettingsFile(kFile, read[round - 1], place[round - 1], fs, codec));
+        ReadSettingsFile(location, read[round], place[round], fs, codec);
+    }
+    FUZZ_REQUIRE(Same(read[0], read[1], false));
+    FUZZ_REQUIRE(place[0] == place[1] && place[1] == place[2]);
+    FUZZ_REQUIRE(Same(read[1], read[2]));
     return 0;
 }

@@ -58,15 +58,6 @@ ParsedLine ParseLine(std::string_view line) {
     return {ParsedLine::Kind::Key, UpToNul(TrimEnd(s.substr(0, equals))), UpToNul(TrimStart(s.substr(equals + 1)))};
 }
 
-// A value that a reader would trim or unquote is written in quotes, so that it reads back as it was.
-std::string Quoted(std::string_view value) {
-    const bool changedByReading =
-        !value.empty() &&
-        (IsProfileSpace(value.front()) || IsProfileSpace(value.back()) ||
-         (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()));
-    return changedByReading ? "\"" + std::string(value) + "\"" : std::string(value);
-}
-
 std::string StripQuotes(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front()) {
         value = value.substr(1, value.size() - 2);
@@ -131,20 +122,20 @@ int IniFile::GetInt(std::string_view section, std::string_view key, int defaultV
     return ProfileInt(Get(section, key), defaultValue);
 }
 
-void IniFile::Set(std::string_view section, std::string_view key, std::string_view rawValue) {
-    const std::string value = Quoted(rawValue.substr(0, rawValue.find_first_of(std::string_view("\r\n\0", 3))));
+void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+    value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
     key = Trim(key);
     const auto range = FindSection(section);
     if (!range) {
         lines_.push_back("[" + std::string(Trim(section)) + "]");
-        lines_.push_back(std::string(key) + "=" + value);
+        lines_.push_back(std::string(key) + "=" + std::string(value));
         return;
     }
     if (const auto line = FindKey(*range, key)) {
         // The key keeps its spelling from the file; only the value changes.
         const std::string_view text = Trim(lines_[*line]);
         const std::string name(TrimEnd(text.substr(0, text.find('='))));
-        lines_[*line] = name + "=" + value;
+        lines_[*line] = name + "=" + std::string(value);
         return;
     }
     // After the section's last key, so that blank lines before the next header stay where they are.
@@ -152,7 +143,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     for (std::size_t i = range->first; i < range->end; ++i) {
         if (ParseLine(lines_[i]).kind == ParsedLine::Kind::Key) insertAt = i + 1;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::string(key) + "=" + value);
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::string(key) + "=" + std::string(value));
 }
 
 std::string IniFile::Text() const {

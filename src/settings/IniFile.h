@@ -23,8 +23,7 @@ public:
     int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
 
     // Replaces the value where Get finds it, else adds the key at the end of the section's keys, else adds the
-    // section at the end of the file. A value ends at its first line break, which the format cannot hold; one
-    // with blanks at either end, or in quotes of its own, is written in quotes, so that it reads back as set.
+    // section at the end of the file. A value ends at its first line break, which the format cannot hold.
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     // Every line with a CRLF line end.
