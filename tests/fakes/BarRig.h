@@ -1,6 +1,4 @@
 #pragma once
-#include <string>
-#include <vector>
 
 #include "bar/ProgramHost.h"
 #include "bar/frmMenu.h"
@@ -15,32 +13,18 @@ namespace tarn::fakes {
 
 // The settings file that a first run leaves for the rig's account: the twelve keys in order, the defaults.
 inline constexpr const char* kFreshSettingsFile =
-    "[Settings]\r\n"
-    "FolderPath=C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons\r\n"
-    "Delay=200\r\n"
-    "Alpha=110\r\n"
-    "NoDelayOnScreenBorder=-1\r\n"
-    "OnScreenBoderOnly=0\r\n"
-    "FileGrouping=0\r\n"
-    "IconsInMenus=0\r\n"
-    "ShortcutLNK=-1\r\n"
-    "Left=10065\r\n"
-    "Top=0\r\n"
-    "Width=5640\r\n"
-    "Height=720\r\n";
+    "[Settings]\r\nFolderPath=C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons\r\nDelay=200\r\nAlpha=110\r\n"
+    "NoDelayOnScreenBorder=-1\r\nOnScreenBoderOnly=0\r\nFileGrouping=0\r\nIconsInMenus=0\r\nShortcutLNK=-1\r\n"
+    "Left=10065\r\nTop=0\r\nWidth=5640\r\nHeight=720\r\n";
 
-class FakeProgramHost final : public ProgramHost {
-public:
-    void UnloadWindow(FormName) override { ++unloaded; }
+struct FakeProgramHost final : ProgramHost {
+    void UnloadWindow(FormName) override {}
     void EndProgram() override { ++ends; }
     int ShowFoldersToEdit(const std::string&) override { return foldersToEditResult; }
-    void ShowOptions() override { ++options; }
-    void ShowHelp() override { ++help; }
-    int unloaded = 0;
+    void ShowOptions() override {}
+    void ShowHelp() override {}
     int ends = 0;
-    int foldersToEditResult = 2;
-    int options = 0;
-    int help = 0;
+    int foldersToEditResult = 2;  // cancelled
 };
 
 // A bar with every platform service and control faked. The local application-data folder is
@@ -49,14 +33,19 @@ struct BarRig {
     static constexpr const char* kSettingsFile = "C:\\Users\\me\\AppData\\Local\\TarnDock\\TarnDock.ini";
     static constexpr const char* kButtons = "C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons";
 
-    BarRig();
     // Writes a settings file whose FolderPath is the given folder (and any further lines), and creates the folder.
-    void UseButtonFolder(const std::string& folder, const std::string& moreLines = {});
-    frmTarnDock& Load();
-    // Ticks of the transparency timer, 50 ms apart.
-    void Tick(int ticks = 1);
+    void UseButtonFolder(const std::string& folder, const std::string& moreLines = {}) {
+        fs.AddFolder(folder);
+        fs.AddFile(kSettingsFile, "[Settings]\r\nFolderPath=" + folder + "\r\n" + moreLines);
+    }
+    frmTarnDock& Load() { return bar.Form_Load(), bar; }
+    // A tick of the transparency timer, 50 ms after the last.
+    void Tick() { clock.now += 50, bar.tmrMouse_Timer(); }
     // Rests the pointer on the bar until it turns solid (at most eight ticks).
-    void RestUntilSolid();
+    void RestUntilSolid() {
+        screen.cursor = {700, 20};
+        for (int i = 0; i < 8 && !bar.Solid(); ++i) Tick();
+    }
     std::string SettingsText() const { return fs.Bytes(kSettingsFile).value_or(""); }
 
     FakeFileSystem fs;
@@ -69,20 +58,22 @@ struct BarRig {
     FakeCanvas form{{370, 42}};
     FakeToolbar toolbar;
     FakeImageList ilIcons;
-    FakeCanvas picBox{{16, 16}};
+    FakeCanvas picBox{{16, 16}, SysColourValue(SysColour::ButtonFace)};
     FakeControl picHint{{0, 0, 8, 17}};
     FakeCanvas picHintImage{{6, 15}};
     FakeTimer tmrMouse;
     FakePopupMenu popup;
     FakeProgramHost host;
     // The bar takes the menu host and the tooltip before they are made; it uses them only once loaded.
-    frmTarnDock bar;
+    frmTarnDock bar{BarServices{fs, codec, shell, clock, screen, messageBox},
+                    BarControls{window, form, toolbar, ilIcons, picBox, picHint, picHintImage, tmrMouse, popup}, host,
+                    menu, tip};
     FakeWindow menuWindow{{0, 0, 200, 60}};
-    frmMenu menu;
+    frmMenu menu{bar, host, menuWindow, window};
     FakeWindow tipWindow{{0, 0, 100, 20}};
     FakeTipLabel lblTip;
     FakeTimer tmrHide;
-    frmToolTip tip;
+    frmToolTip tip{tipWindow, lblTip, tmrHide, screen};
 };
 
 }  // namespace tarn::fakes

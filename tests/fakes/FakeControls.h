@@ -1,9 +1,8 @@
 #pragma once
+#include <algorithm>
+#include <deque>
 #include <functional>
 #include <map>
-#include <string>
-#include <unordered_map>
-#include <vector>
 
 #include "platform/Canvas.h"
 #include "platform/Control.h"
@@ -16,139 +15,120 @@
 
 namespace tarn::fakes {
 
-// System colours as a test display renders them.
-Colour SysColourValue(SysColour colour);
+// System colours as a test display renders them: the usual button face, the others told apart.
+constexpr Colour SysColourValue(SysColour c) { return c == SysColour::ButtonFace ? 0xF0F0F0 : 0x100 + Colour(c); }
 
-// Keeps what is drawn: the pixels set, lines and icons, over a background.
-class FakeCanvas final : public Canvas {
-public:
-    explicit FakeCanvas(Size size = {16, 16}) : size_(size) {}
-    Size ClientSize() const override { return size_; }
-    void SetBackground(Colour colour) override { background_ = colour; }
-    void SetBackground(SysColour colour) override { background_ = SysColourValue(colour); }
-    void Clear() override { pixels_.clear(), lines = icons = 0; }
-    void SetPixel(int x, int y, SysColour colour) override { pixels_[{x, y}] = SysColourValue(colour); }
-    Colour GetPixel(int x, int y) const override;
-    void Line(int, int, int, int, Colour) override { ++lines; }
-    void DrawSystemSmallIcon(int index, int, int) override { icons = index + 1; }
+// Keeps the pixels set over its background, and what else is on it as text: "L" a line, "I5" icon 5.
+struct FakeCanvas final : Canvas {
+    explicit FakeCanvas(Size size = {16, 16}, Colour background = 0xC0C0C0) : size(size), background(background) {}
+    Size ClientSize() const override { return size; }
+    void SetBackground(Colour colour) override { background = colour; }
+    void SetBackground(SysColour colour) override { background = SysColourValue(colour); }
+    void Clear() override { pixels.clear(), drawn.clear(); }
+    void SetPixel(int x, int y, SysColour colour) override { pixels[{x, y}] = SysColourValue(colour); }
+    Colour GetPixel(int x, int y) const override { return pixels.contains({x, y}) ? pixels.at({x, y}) : background; }
+    void Line(int, int, int, int, Colour) override { drawn += 'L'; }
+    void DrawSystemSmallIcon(int index, int, int) override { drawn += 'I' + std::to_string(index); }
     void Refresh() override {}
-    Colour Background() const { return background_; }
-    std::size_t PixelCount() const { return pixels_.size(); }
-    int lines = 0;
-    int icons = 0;  // 1 + the index of the last icon drawn; 0 for none
-
-private:
-    Size size_;
-    Colour background_ = 0xC0C0C0;
-    std::map<std::pair<int, int>, Colour> pixels_;
+    Size size;
+    Colour background;
+    std::map<std::pair<int, int>, Colour> pixels;
+    std::string drawn;
 };
 
-// A picture is what its canvas showed when it was added: here the icon drawn on it.
-class FakeImageList final : public ImageList {
-public:
+// A picture is what its canvas showed when it was added.
+struct FakeImageList final : ImageList {
     bool Has(const std::string& key) const override { return pictures.contains(key); }
-    void Add(const std::string& key, const Canvas& picture) override;
-    std::unordered_map<std::string, int> pictures;  // key -> FakeCanvas::icons
-    std::vector<std::string> order;                 // keys in the order added
+    void Add(const std::string& key, const Canvas& c) override {
+        pictures[key] = static_cast<const FakeCanvas&>(c).drawn;
+    }
+    std::map<std::string, std::string> pictures;
 };
 
-// Lays buttons out in rows of fixed-size cells, wrapping at its width, as a wrapping toolbar does.
-class FakeToolbar final : public Toolbar {
-public:
-    static constexpr int kButtonWidth = 23;
-    static constexpr int kButtonHeight = 22;
-    static constexpr int kCaptionButtonWidth = 150;
-
+// Buttons in cells of 23 x 22 pixels, as many in a row as its width holds, at least one.
+struct FakeToolbar final : Toolbar {
     void Clear() override { buttons.clear(); }
     int Add(const ButtonRecord& button) override { return buttons.push_back(button), Count(); }
     int Count() const override { return static_cast<int>(buttons.size()); }
-    const ButtonRecord& Button(int index) const override { return buttons.at(static_cast<std::size_t>(index - 1)); }
-    void SetStyle(int index, ButtonStyle style) override { At(index).style = style; }
-    void SetTag(int index, const std::string& tag) override { At(index).tag = tag; }
-    void SetEnabled(int index, bool enabled) override { At(index).enabled = enabled; }
-    void SetPressed(int index, bool pressed) override { At(index).pressed = pressed; }
-    Rect ButtonRect(int index) const override;
-    void Move(const Rect& bounds) override { bounds_ = bounds; }
-    Rect Bounds() const override { return {bounds_.left, bounds_.top, bounds_.right, bounds_.top + RowsHeight()}; }
+    const ButtonRecord& Button(int index) const override { return buttons.at(std::size_t(index - 1)); }
+    void SetStyle(int index, ButtonStyle style) override { buttons.at(std::size_t(index - 1)).style = style; }
+    void SetTag(int index, const std::string& tag) override { buttons.at(std::size_t(index - 1)).tag = tag; }
+    void SetEnabled(int index, bool enabled) override { buttons.at(std::size_t(index - 1)).enabled = enabled; }
+    void SetPressed(int index, bool pressed) override { buttons.at(std::size_t(index - 1)).pressed = pressed; }
+    Rect ButtonRect(int index) const override {
+        const int perRow = std::max(1, bounds.Width() / 23), x = (index - 1) % perRow * 23,
+                  y = (index - 1) / perRow * 22;
+        return {x, y, x + 23, y + 22};
+    }
+    void Move(const Rect& moved) override { bounds = moved; }
+    Rect Bounds() const override { return {bounds.left, bounds.top, bounds.right, bounds.top + RowsHeight()}; }
     int RowsHeight() const override { return buttons.empty() ? 0 : ButtonRect(Count()).bottom; }
-    int ButtonHeight() const override { return kButtonHeight; }
+    int ButtonHeight() const override { return 22; }
     void SetVisible(bool) override {}
     std::vector<ButtonRecord> buttons;
-
-private:
-    ButtonRecord& At(int index) { return buttons.at(static_cast<std::size_t>(index - 1)); }
-    Rect bounds_{0, 0, 360, 48};
+    Rect bounds{8, 0, 360, 42};  // as the bar is designed
 };
 
-class FakeControl final : public Control {
-public:
-    explicit FakeControl(Rect bounds = {}) : bounds_(bounds) {}
-    Rect Bounds() const override { return bounds_; }
-    void Move(const Rect& bounds) override { bounds_ = bounds; }
-    bool Visible() const override { return visible_; }
-    void SetVisible(bool visible) override { visible_ = visible; }
-
-private:
-    Rect bounds_;
-    bool visible_ = false;
+struct FakeControl final : Control {
+    explicit FakeControl(Rect bounds = {}) : bounds(bounds) {}
+    Rect Bounds() const override { return bounds; }
+    void Move(const Rect& moved) override { bounds = moved; }
+    bool Visible() const override { return visible; }
+    void SetVisible(bool shown) override { visible = shown; }
+    Rect bounds;
+    bool visible = false;
 };
 
-class FakeTimer final : public Timer {
-public:
-    void SetEnabled(bool enabled) override { enabled_ = enabled; }
-    bool Enabled() const override { return enabled_; }
-
-private:
-    bool enabled_ = false;
+struct FakeTimer final : Timer {
+    void SetEnabled(bool on) override { enabled = on; }
+    bool Enabled() const override { return enabled; }
+    bool enabled = false;
 };
 
-// A window whose client area is its rectangle less a border of `border` pixels each side. `changes` counts
-// everything that alters what it shows.
-class FakeWindow final : public Window {
-public:
-    explicit FakeWindow(Rect rect = {0, 0, 376, 48}, int border = 0) : rect_(rect), border_(border) {}
-    Rect WindowRect() const override { return rect_; }
-    Size ClientSize() const override { return {rect_.Width() - 2 * border_, rect_.Height() - 2 * border_}; }
-    void Move(const Rect& pixels) override { rect_ = pixels, ++changes; }
+// A window whose client area is its rectangle less a border of `border` pixels each side.
+struct FakeWindow final : Window {
+    explicit FakeWindow(Rect rect = {0, 0, 376, 48}, int border = 0) : rect(rect), border(border) {}
+    Rect WindowRect() const override { return rect; }
+    Size ClientSize() const override { return {rect.Width() - 2 * border, rect.Height() - 2 * border}; }
+    void Move(const Rect& pixels) override { rect = pixels; }
     void SetTopmost() override { topmost = true; }
-    void SetSeeThrough(Colour key, int a) override { seeThrough = true, colourKey = key, alpha = a, ++changes; }
-    void SetSolid(int a) override { seeThrough = false, alpha = a, ++changes; }
+    void SetSeeThrough(Colour key, int a) override { seeThrough = true, colourKey = key, alpha = a; }
+    void SetSolid(int a) override { seeThrough = false, alpha = a; }
     bool HasTaskbarButton() const override { return taskbar; }
     void SetTaskbarButton(bool show) override { taskbar = show; }
-    bool IsVisible() const override { return lastShow != ShowCommand::Hide; }
-    void Show(ShowCommand command) override { lastShow = command, ++changes; }
-
-    bool topmost = false;
-    bool seeThrough = false;
+    bool IsVisible() const override { return shown != ShowCommand::Hide; }
+    void Show(ShowCommand command) override { shown = command; }
+    Rect rect;
+    int border;
+    bool topmost = false, seeThrough = false, taskbar = true;
     Colour colourKey = 0;
     int alpha = -1;
-    bool taskbar = true;
-    ShowCommand lastShow = ShowCommand::Hide;
-    int changes = 0;
-
-private:
-    Rect rect_;
-    int border_;
+    ShowCommand shown = ShowCommand::Hide;
 };
 
-// A popup menu that answers with the scripted choices, one per Show, then with -1 (dismissed). `during` runs
-// while the menu is open, as the timers do.
-class FakePopupMenu final : public PopupMenu {
-public:
-    int Show(const std::vector<MenuItem>& items, std::optional<Point> anchor) override;
+// Answers with the scripted choices, one per menu, then with -1 (dismissed); `during` runs while a menu is open,
+// as the timers do. Keeps the last menu shown.
+struct FakePopupMenu final : PopupMenu {
+    int Show(const std::vector<MenuItem>& shown, std::optional<Point>) override {
+        ++shows, items = shown;
+        if (during) during();
+        const int choice = choices.empty() ? -1 : choices.front();
+        if (!choices.empty()) choices.pop_front();
+        return choice;
+    }
     int TextWidth(const std::string& text) const override { return 7 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) const override { return 15; }
-    std::vector<int> choices;
+    std::deque<int> choices;
     std::function<void()> during;
     int shows = 0;
-    std::vector<MenuItem> items;  // of the last menu shown
-    std::optional<Point> anchor;
+    std::vector<MenuItem> items;
 };
 
-// A label 6 pixels per character of its longest line and 16 per line.
-class FakeTipLabel final : public TipLabel {
-public:
-    Size SetText(const std::string& text) override;
+// A label of one line, 6 pixels per character and 16 high.
+struct FakeTipLabel final : TipLabel {
+    Size SetText(const std::string& value) override {
+        return text = value, Size{6 * static_cast<int>(value.size()), 16};
+    }
     std::string text;
 };
 
