@@ -51,13 +51,19 @@ struct SelectRig {
     frmSelectFolder form{{fs, shell, "C:\\Prog", {}}, {window, dialog, DriveList, DirList}};
 };
 
-TEST(frmSelectFolder, ListsAncestorsTheFolderAndItsSubFolders) {
+TEST(frmSelectFolder, ListsAncestorsTheFolderAndItsSubFoldersAndKeepsThemForADriveItCannotRead) {
     SelectRig rig;
     rig.Open("C:\\A\\B\\", "");
     EXPECT_EQ(rig.Shown(), (std::vector<std::string>{"C:\\", " A", "  B", "   C1", "   C2"}));
     EXPECT_TRUE(rig.DirList.highlighted == 2 && rig.DirList.rows[3].path == "C:\\A\\B\\C1");
     EXPECT_TRUE(rig.DriveList.drive == "C:" && rig.dialog.title == "TarnDock - Select a folder" && rig.window.taskbar);
     EXPECT_FALSE(rig.form.DirList_KeyDown(Key::Down, 0));
+    rig.DriveList.drive = "E:";  // cannot be read
+    rig.form.DriveList_Change();
+    EXPECT_TRUE(rig.form.Path() == "C:\\A\\B" && rig.DriveList.drive == "C:" && rig.DirList.rows.size() == 5u);
+    rig.DriveList.drive = "D:";
+    rig.form.DriveList_Change();
+    EXPECT_TRUE(rig.form.Path() == "D:\\" && rig.Shown() == std::vector<std::string>{"D:\\"});
     rig.Open("C:\\Nowhere", "");
     EXPECT_EQ(rig.form.Path(), "C:\\Prog");
 }
@@ -85,17 +91,6 @@ TEST(frmSelectFolder, KeysOpenEntriesAndTheResultIsTheHighlightedFolder) {
         EXPECT_EQ(rig.Open("C:\\A\\B", c.actions), c.result) << c.actions;
         EXPECT_EQ(rig.newPath + "|" + rig.form.Path(), std::string(c.newPath) + "|" + c.path) << c.actions;
     }
-}
-
-TEST(frmSelectFolder, ADriveThatCannotBeReadLeavesTheListAsItWas) {
-    SelectRig rig;
-    rig.Open("C:\\A\\B", "");
-    rig.DriveList.drive = "E:";
-    rig.form.DriveList_Change();
-    EXPECT_TRUE(rig.form.Path() == "C:\\A\\B" && rig.DriveList.drive == "C:" && rig.DirList.rows.size() == 5u);
-    rig.DriveList.drive = "D:";
-    rig.form.DriveList_Change();
-    EXPECT_TRUE(rig.form.Path() == "D:\\" && rig.Shown() == std::vector<std::string>{"D:\\"});
 }
 
 }  // namespace

@@ -35,19 +35,9 @@ struct OptionsRig {
     FakeCheckBox opt[3], chkNoDelay, chkOnBoderOnly, chkShortcutLNK, chkIconMenu;
     FakeTextBox txtPath;
     FakeOptionsBar bar{window};
-    frmTarnOptions form{{fs, shell, messageBox, question},
-                        {window,
-                         window,
-                         sldAlpha,
-                         sldDelay,
-                         {&opt[0], &opt[1], &opt[2]},
-                         chkNoDelay,
-                         chkOnBoderOnly,
-                         chkShortcutLNK,
-                         chkIconMenu,
-                         txtPath},
-                        bar,
-                        bar};
+    OptionsControls controls{window,     window,         sldAlpha,       sldDelay,    {&opt[0], &opt[1], &opt[2]},
+                             chkNoDelay, chkOnBoderOnly, chkShortcutLNK, chkIconMenu, txtPath};
+    frmTarnOptions form{{fs, shell, messageBox, question}, controls, bar, bar};
 };
 
 // Each row both ways: the slider shown for an opacity, and the opacity taken back from that slider.
@@ -95,14 +85,22 @@ TEST(frmTarnOptions, OkRebuildsTheBarOnlyForFolderGroupingOrOrder) {
     }
 }
 
+// Showing the form again while it is open fills the controls from the bar again.
 TEST(frmTarnOptions, ValuesTheControlsCannotShowAreKeptUntilTheControlMoves) {
     for (const bool moved : {false, true}) {
         OptionsRig rig;
         Settings& s = rig.bar.settings;
         s.Alpha = 300, s.Delay = 5.0, s.FileGrouping = 7;
+        rig.Open().txtPath.text = "C:\\Other";
+        rig.sldAlpha.value = 90, rig.chkNoDelay.checked = false, rig.opt[1].checked = true;
         rig.Open();
+        EXPECT_TRUE(rig.window.title == "TarnDock - Options" && rig.window.IsVisible() && rig.window.taskbar);
         EXPECT_EQ(std::make_tuple(rig.sldAlpha.value, rig.sldDelay.value, rig.Grouping()),
                   std::make_tuple(0, 3000, -1));
+        EXPECT_EQ(rig.txtPath.text + "|" + rig.txtPath.tip, std::string(kButtons) + "|" + kButtons);
+        EXPECT_EQ(std::vector<bool>({rig.chkNoDelay.checked, rig.chkOnBoderOnly.checked, rig.chkShortcutLNK.checked,
+                                     rig.chkIconMenu.checked}),
+                  std::vector<bool>({true, false, true, false}));
         if (moved) rig.MoveAlpha(1), rig.MoveDelay(3000), rig.opt[2].checked = true;
         rig.form.cmdOK_Click();
         EXPECT_EQ(std::make_tuple(s.Alpha, s.Delay, s.FileGrouping),
@@ -167,20 +165,6 @@ TEST(frmTarnOptions, FolderButtonsWorkOnTheTypedFolder) {
     rig.form.cmdSelectFolder_Click();
     EXPECT_TRUE(rig.txtPath.text == "C:\\Other" && !rig.bar.taskbarWhileOpen && rig.window.taskbar);
     EXPECT_EQ(rig.bar.settings.FolderPath, kButtons);
-}
-
-TEST(frmTarnOptions, ShowFormFillsTheControlsFromTheBarAgainWhileOpen) {
-    OptionsRig rig;
-    rig.bar.settings.FileGrouping = 2;
-    rig.Open().txtPath.text = "C:\\Other";
-    rig.sldAlpha.value = 90, rig.chkNoDelay.checked = false;
-    rig.Open();
-    EXPECT_TRUE(rig.window.title == "TarnDock - Options" && rig.window.IsVisible() && rig.window.taskbar);
-    EXPECT_EQ(std::make_tuple(rig.sldAlpha.value, rig.sldDelay.value, rig.Grouping()), std::make_tuple(52, 200, 2));
-    EXPECT_EQ(rig.txtPath.text + "|" + rig.txtPath.tip, std::string(kButtons) + "|" + kButtons);
-    EXPECT_EQ(std::vector<bool>({rig.chkNoDelay.checked, rig.chkOnBoderOnly.checked, rig.chkShortcutLNK.checked,
-                                 rig.chkIconMenu.checked}),
-              std::vector<bool>({true, false, true, false}));
 }
 
 }  // namespace
