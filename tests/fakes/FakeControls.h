@@ -90,7 +90,7 @@ struct FakeTimer final : Timer {
 };
 
 // A window whose client area is its rectangle less a border of `border` pixels each side.
-struct FakeWindow final : Window {
+struct FakeWindow : Window {
     explicit FakeWindow(Rect rect = {0, 0, 376, 48}, int border = 0) : rect(rect), border(border) {}
     Rect WindowRect() const override { return rect; }
     Size ClientSize() const override { return {rect.Width() - 2 * border, rect.Height() - 2 * border}; }

@@ -1,24 +1,22 @@
 #pragma once
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "dialogs/OptionsHost.h"
+#include "fakes/FakeControls.h"
 #include "platform/CheckBox.h"
 #include "platform/FolderList.h"
 #include "platform/ModelessDialog.h"
 #include "platform/QuestionDialog.h"
 #include "platform/Slider.h"
 #include "platform/TextBox.h"
-#include "platform/Window.h"
 
 namespace tarn::fakes {
 
 // A control that only keeps its place.
 template <typename Interface>
-class Placed : public Interface {
-public:
+struct Placed : Interface {
     Rect Bounds() const override { return bounds; }
     void Move(const Rect& r) override { bounds = r; }
     bool Visible() const override { return true; }
@@ -26,35 +24,19 @@ public:
     Rect bounds;
 };
 
-// A top-level window, open from ShowModeless until Unload; its client area is its whole rectangle.
-class FakeFormWindow final : public Window, public ModelessDialog {
-public:
-    Rect WindowRect() const override { return rect; }
-    Size ClientSize() const override { return {rect.Width(), rect.Height()}; }
-    void Move(const Rect& pixels) override { rect = pixels; }
-    void SetTopmost() override {}
-    void SetSeeThrough(Colour, int) override {}
-    void SetSolid(int) override {}
-    bool HasTaskbarButton() const override { return taskbar; }
-    void SetTaskbarButton(bool show) override { taskbar = show; }
-    bool IsVisible() const override { return open; }
-    void Show(ShowCommand command) override { open = command != ShowCommand::Hide; }
+// A top-level window without a border, shown from ShowModeless until Unload.
+struct FakeFormWindow final : FakeWindow, ModelessDialog {
+    FakeFormWindow() : FakeWindow(Rect{}) { taskbar = false; }
     void SetTitle(const std::string& value) override { title = value; }
-    void ShowModeless() override { open = true; }
-    void Unload() override { open = false; }
-    Rect rect;
+    void ShowModeless() override { shown = ShowCommand::Show; }
+    void Unload() override { shown = ShowCommand::Hide; }
     std::string title;
-    bool taskbar = false, open = false;
 };
 
-class FakeSlider final : public Placed<Slider> {
-public:
-    explicit FakeSlider(int high) : high_(high) {}
-    int Value() const override { return value_; }
-    void SetValue(int v) override { value_ = std::clamp(v, 0, high_); }
-
-private:
-    int high_, value_ = 0;
+struct FakeSlider final : Placed<Slider> {
+    int Value() const override { return value; }
+    void SetValue(int v) override { value = v; }
+    int value = 0;
 };
 
 struct FakeCheckBox final : Placed<CheckBox> {
@@ -94,36 +76,29 @@ struct FakeQuestion final : QuestionDialog {
     std::string asked;
 };
 
-// The bar's settings; what its idle opacity shows, the settings its buttons were last built from, and whether
-// its order was written back over the order files.
-struct FakeOptionsBar final : OptionsBar {
+// The bar and the dialogs it opens for the options: what its idle opacity shows, the settings its buttons were last
+// built from, whether its order was written back over the order files. The order picker saves an order when told
+// to; the folder selection picks `picked` unless it is empty; both note where they were opened and whether the
+// options window had a taskbar button meanwhile.
+struct FakeOptionsBar final : OptionsBar, OptionsHost {
+    explicit FakeOptionsBar(const Window& options) : options(options) {}
     Settings& CurrentSettings() override { return settings; }
     void SetAlpha(int tempAlpha) override { shownAlpha = tempAlpha; }
     void FillToolbar() override { builtFrom = settings; }
     void SaveFileDic() override { orderWrittenBack = true; }
-    Settings settings;
-    int shownAlpha = -1;
-    std::optional<Settings> builtFrom;
-    bool orderWrittenBack = false;
-};
-
-// The picker saves an order when told to; the folder selection picks `picked` unless it is empty. Both note
-// where they were opened and whether the options window had a taskbar button meanwhile.
-struct FakeOptionsHost final : OptionsHost {
-    explicit FakeOptionsHost(const Window& options) : options_(options) {}
     int ShowFoldersToEdit(const std::string& folder) override { return Opened(folder), orderSaved ? 1 : 2; }
     int ShowSelectFolder(const std::string& path, std::string& newPath) override {
-        Opened(path);
-        if (!picked.empty()) newPath = picked;
+        if (Opened(path), !picked.empty()) newPath = picked;
         return picked.empty() ? 2 : 1;
     }
     void ShowHelp() override { helpShown = true; }
-    void Opened(const std::string& at) { openedAt = at, taskbarWhileOpen = options_.HasTaskbarButton(); }
-    bool orderSaved = false, taskbarWhileOpen = true, helpShown = false;
+    void Opened(const std::string& at) { openedAt = at, taskbarWhileOpen = options.HasTaskbarButton(); }
+    const Window& options;
+    Settings settings;
+    int shownAlpha = -1;
+    std::optional<Settings> builtFrom;
+    bool orderWrittenBack = false, orderSaved = false, taskbarWhileOpen = true, helpShown = false;
     std::string picked, openedAt;
-
-private:
-    const Window& options_;
 };
 
 }  // namespace tarn::fakes

@@ -25,8 +25,8 @@ TEST(PortableSettings, ASettingsFileBesideTheProgramMakesItPortable) {
     for (const auto& c : kCases) {
         const SettingsLocation at = FindSettingsLocation(shell, fs, c.programFolder);
         const std::string folder = c.portable ? std::string(c.programFolder) + "\\" : account;
-        EXPECT_EQ(at.settingsFile, folder + "TarnDock.ini") << c.programFolder;
-        EXPECT_EQ(at.defaultButtonFolder, folder + "Buttons") << c.programFolder;
+        EXPECT_EQ(at.settingsFile + "|" + at.defaultButtonFolder, folder + "TarnDock.ini|" + folder + "Buttons")
+            << c.programFolder;
     }
 }
 

@@ -17,17 +17,10 @@ constexpr const char* kButtons = "C:\\My Buttons";
 
 // The options dialog beside a bar whose button folder exists.
 struct OptionsRig {
-    OptionsRig() {
-        fs.AddFolder(kButtons);
-        fs.AddFolder("C:\\Other");
-        bar.settings.FolderPath = kButtons;
-    }
-    OptionsRig& Open() {
-        form.ShowForm();
-        return *this;
-    }
-    void MoveAlpha(int value) { sldAlpha.SetValue(value), form.sldAlpha_Change(); }
-    void MoveDelay(int value) { sldDelay.SetValue(value), form.sldDelay_Change(); }
+    OptionsRig() { fs.AddFolder(kButtons), fs.AddFolder("C:\\Other"), bar.settings.FolderPath = kButtons; }
+    OptionsRig& Open() { return form.ShowForm(), *this; }
+    void MoveAlpha(int value) { sldAlpha.value = value, form.sldAlpha_Change(); }
+    void MoveDelay(int value) { sldDelay.value = value, form.sldDelay_Change(); }
     int Grouping() const {
         const auto i = std::ranges::find(opt, true, &FakeCheckBox::checked) - std::begin(opt);
         return i < 3 ? static_cast<int>(i) : -1;
@@ -38,33 +31,31 @@ struct OptionsRig {
     FakeMessageBox messageBox;
     FakeQuestion question;
     FakeFormWindow window;
-    FakeSlider sldAlpha{100};
-    FakeSlider sldDelay{3000};
+    FakeSlider sldAlpha, sldDelay;
     FakeCheckBox opt[3], chkNoDelay, chkOnBoderOnly, chkShortcutLNK, chkIconMenu;
     FakeTextBox txtPath;
-    FakeOptionsBar bar;
-    FakeOptionsHost host{window};
-    OptionsControls Controls() {
-        return {window,     window,         sldAlpha,       sldDelay,    {&opt[0], &opt[1], &opt[2]},
-                chkNoDelay, chkOnBoderOnly, chkShortcutLNK, chkIconMenu, txtPath};
-    }
-    frmTarnOptions form{{fs, shell, messageBox, question}, Controls(), bar, host};
+    FakeOptionsBar bar{window};
+    OptionsControls controls{window,     window,         sldAlpha,       sldDelay,    {&opt[0], &opt[1], &opt[2]},
+                             chkNoDelay, chkOnBoderOnly, chkShortcutLNK, chkIconMenu, txtPath};
+    frmTarnOptions form{{fs, shell, messageBox, question}, controls, bar, bar};
 };
 
+// Each row both ways: the slider shown for an opacity, and the opacity taken back from that slider.
 TEST(frmTarnOptions, SliderPositionsRoundHalvesToEven) {
-    struct AlphaCase {
-        int alpha, slider;
+    struct Case {
+        int alpha, slider, alphaBack;
     };
-    static constexpr AlphaCase kShown[] = {{110, 52}, {230, 0}, {0, 100}, {115, 50}, {300, 0}, {-20, 100}};
-    for (const auto& c : kShown) EXPECT_EQ(SliderFromAlpha(c.alpha, 230), c.slider) << c.alpha;
-    static constexpr AlphaCase kTaken[] = {{110, 52}, {230, 0}, {0, 100}, {172, 25}, {218, 5}};
-    for (const auto& c : kTaken) EXPECT_EQ(AlphaFromSlider(c.slider, 230), c.alpha) << c.slider;
-    EXPECT_EQ(SliderFromDelay(0.2f), 200);
-    EXPECT_EQ(SliderFromDelay(5.0f), 3000);
-    EXPECT_EQ(SliderFromDelay(-1.0f), 0);
+    static constexpr Case kCases[] = {{110, 52, 110}, {230, 0, 230}, {0, 100, 0},  {172, 25, 172},
+                                      {218, 5, 218},  {300, 0, 230}, {-20, 100, 0}};
+    for (const auto& c : kCases) {
+        EXPECT_EQ(SliderFromAlpha(c.alpha, 230), c.slider) << c.alpha;
+        EXPECT_EQ(AlphaFromSlider(c.slider, 230), c.alphaBack) << c.alpha;
+    }
+    EXPECT_EQ(std::make_tuple(SliderFromDelay(0.2), SliderFromDelay(5.0), SliderFromDelay(-1.0)),
+              std::make_tuple(200, 3000, 0));
 }
 
-// What OK applies, and whether the bar's buttons are rebuilt.
+// What OK applies, and whether the bar's buttons are rebuilt; showing the form again forgets an order edit.
 TEST(frmTarnOptions, OkRebuildsTheBarOnlyForFolderGroupingOrOrder) {
     struct Case {
         const char* what;
@@ -79,42 +70,43 @@ TEST(frmTarnOptions, OkRebuildsTheBarOnlyForFolderGroupingOrOrder) {
         {"folder", [](OptionsRig& r) { r.txtPath.text = "C:\\Other"; }, true},
         {"letter case", [](OptionsRig& r) { r.txtPath.text = "C:\\my buttons"; }, true},
         {"grouping", [](OptionsRig& r) { r.opt[0].checked = false, r.opt[1].checked = true; }, true},
-        {"order", [](OptionsRig& r) { r.host.orderSaved = true, r.form.cmdEditOrder_Click(); }, true},
+        {"order", [](OptionsRig& r) { r.bar.orderSaved = true, r.form.cmdEditOrder_Click(); }, true},
+        {"order, shown again", [](OptionsRig& r) { r.bar.orderSaved = true, r.form.cmdEditOrder_Click(), r.Open(); },
+         false},
     };
     for (const auto& c : kCases) {
         OptionsRig rig;
-        rig.Open();
-        c.act(rig);
+        c.act(rig.Open());
         rig.form.cmdOK_Click();
         EXPECT_EQ(rig.bar.builtFrom.has_value(), c.rebuilt) << c.what;
-        EXPECT_FALSE(rig.window.open) << c.what;
+        EXPECT_FALSE(rig.window.IsVisible()) << c.what;
         EXPECT_EQ(rig.bar.settings.FolderPath, rig.txtPath.text) << c.what;
-        if (rig.bar.builtFrom) {
-            EXPECT_TRUE(*rig.bar.builtFrom == rig.bar.settings) << c.what;
-        }
+        EXPECT_TRUE(!rig.bar.builtFrom || *rig.bar.builtFrom == rig.bar.settings) << c.what;
     }
 }
 
+// Showing the form again while it is open fills the controls from the bar again.
 TEST(frmTarnOptions, ValuesTheControlsCannotShowAreKeptUntilTheControlMoves) {
-    OptionsRig rig;
-    rig.bar.settings.Alpha = 300;
-    rig.bar.settings.Delay = 5.0f;
-    rig.bar.settings.FileGrouping = 7;
-    rig.Open();
-    EXPECT_EQ(rig.sldAlpha.Value(), 0);
-    EXPECT_EQ(rig.sldDelay.Value(), 3000);
-    EXPECT_EQ(rig.Grouping(), -1);
-    rig.form.cmdOK_Click();
-    EXPECT_EQ(rig.bar.settings.Alpha, 300);
-    EXPECT_FLOAT_EQ(rig.bar.settings.Delay, 5.0f);
-    EXPECT_EQ(rig.bar.settings.FileGrouping, 7);
-    EXPECT_FALSE(rig.bar.builtFrom);
-
-    rig.Open().MoveAlpha(1);
-    rig.MoveDelay(3000);
-    rig.form.cmdOK_Click();
-    EXPECT_EQ(rig.bar.settings.Alpha, 228);
-    EXPECT_FLOAT_EQ(rig.bar.settings.Delay, 3.0f);
+    for (const bool moved : {false, true}) {
+        OptionsRig rig;
+        Settings& s = rig.bar.settings;
+        s.Alpha = 300, s.Delay = 5.0, s.FileGrouping = 7;
+        rig.Open().txtPath.text = "C:\\Other";
+        rig.sldAlpha.value = 90, rig.chkNoDelay.checked = false, rig.opt[1].checked = true;
+        rig.Open();
+        EXPECT_TRUE(rig.window.title == "TarnDock - Options" && rig.window.IsVisible() && rig.window.taskbar);
+        EXPECT_EQ(std::make_tuple(rig.sldAlpha.value, rig.sldDelay.value, rig.Grouping()),
+                  std::make_tuple(0, 3000, -1));
+        EXPECT_EQ(rig.txtPath.text + "|" + rig.txtPath.tip, std::string(kButtons) + "|" + kButtons);
+        EXPECT_EQ(std::vector<bool>({rig.chkNoDelay.checked, rig.chkOnBoderOnly.checked, rig.chkShortcutLNK.checked,
+                                     rig.chkIconMenu.checked}),
+                  std::vector<bool>({true, false, true, false}));
+        if (moved) rig.MoveAlpha(1), rig.MoveDelay(3000), rig.opt[2].checked = true;
+        rig.form.cmdOK_Click();
+        EXPECT_EQ(std::make_tuple(s.Alpha, s.Delay, s.FileGrouping),
+                  moved ? std::make_tuple(228, 3.0, 2) : std::make_tuple(300, 5.0, 7));
+        EXPECT_EQ(rig.bar.builtFrom.has_value(), moved);
+    }
 }
 
 // Cancel undoes the preview; after an order edit it asks whether to show the edited order, write the bar's order
@@ -133,82 +125,46 @@ TEST(frmTarnOptions, CancelUndoesThePreviewAndAsksAboutAnOrderEdit) {
         OptionsRig rig;
         rig.Open().MoveAlpha(100);
         EXPECT_EQ(rig.bar.shownAlpha, 0);
-        rig.host.orderSaved = c.edited;
+        rig.bar.orderSaved = c.edited, rig.question.answer = c.answer;
         rig.form.cmdEditOrder_Click();
-        rig.question.answer = c.answer;
         rig.form.cmdCancel_Click();
         EXPECT_EQ(rig.question.asked, c.edited ? "You probably have changed the button order.\r\nDo you want to "
                                                  "apply the changes?|TarnDock"
                                                : "");
-        EXPECT_EQ(rig.bar.shownAlpha, 110);
-        EXPECT_EQ(rig.bar.builtFrom.has_value(), c.rebuilt);
-        EXPECT_EQ(rig.bar.orderWrittenBack, c.writtenBack);
-        EXPECT_EQ(rig.window.open, c.open);
+        EXPECT_EQ(std::make_tuple(rig.bar.shownAlpha, rig.bar.builtFrom.has_value(), rig.bar.orderWrittenBack,
+                                  rig.window.IsVisible()),
+                  std::make_tuple(110, c.rebuilt, c.writtenBack, c.open));
         EXPECT_TRUE(rig.bar.settings == Settings{.FolderPath = kButtons});
     }
 }
 
-TEST(frmTarnOptions, AFolderThatDoesNotExistIsRefused) {
-    static constexpr void (*kActions[])(frmTarnOptions&) = {
-        [](frmTarnOptions& f) { f.cmdOK_Click(); },
-        [](frmTarnOptions& f) { f.Form_KeyDown(Key::F8, 0); },
-        [](frmTarnOptions& f) { f.Form_KeyDown(Key::F9, kShiftMask); },
-    };
-    for (const auto action : kActions) {
+// OK, F8 and F9 refuse a folder that does not exist; F9 and the folder selection open without a taskbar button
+// meanwhile; F8 gives the shell the whole path, blanks and all.
+TEST(frmTarnOptions, FolderButtonsWorkOnTheTypedFolder) {
+    for (const auto action :
+         {&frmTarnOptions::cmdOK_Click, &frmTarnOptions::cmdEditFolder_Click, &frmTarnOptions::cmdEditOrder_Click}) {
         OptionsRig rig;
-        rig.Open();
+        rig.Open().MoveAlpha(0);
         rig.txtPath.text = "C:\\Gone";
-        rig.MoveAlpha(0);
-        action(rig.form);
+        (rig.form.*action)();
         EXPECT_EQ(rig.messageBox.text, "TarnDock Error: Folder does not exist.\r\nPlease enter a valid folder path.");
-        EXPECT_TRUE(rig.window.open);
-        EXPECT_EQ(rig.bar.settings.FolderPath, kButtons);
-        EXPECT_EQ(rig.bar.settings.Alpha, 110);
-        EXPECT_TRUE(rig.host.openedAt.empty() && rig.shell.openedFolder.empty());
+        EXPECT_TRUE(rig.window.IsVisible() && rig.bar.settings == Settings{.FolderPath = kButtons});
+        EXPECT_TRUE(rig.bar.openedAt.empty() && rig.shell.openedFolder.empty());
     }
-}
-
-TEST(frmTarnOptions, FolderButtonsWorkOnTheTypedFolderWithoutATaskbarButtonMeanwhile) {
     OptionsRig rig;
-    rig.Open();
-    rig.txtPath.text = "C:\\Other";
-    EXPECT_TRUE(rig.form.Form_KeyDown(Key::F9, 0));
-    EXPECT_TRUE(rig.host.openedAt == "C:\\Other" && !rig.host.taskbarWhileOpen && rig.window.taskbar);
-    // The folder goes to the shell as a whole path, blanks and all.
+    rig.Open().txtPath.text = "C:\\Other";
+    EXPECT_TRUE(rig.form.Form_KeyDown(Key::F9, kShiftMask));
+    EXPECT_TRUE(rig.bar.openedAt == "C:\\Other" && !rig.bar.taskbarWhileOpen && rig.window.taskbar);
     rig.txtPath.text = kButtons;
-    EXPECT_TRUE(rig.form.Form_KeyDown(Key::F8, 0));
-    EXPECT_EQ(rig.shell.openedFolder, kButtons);
-    EXPECT_TRUE(rig.form.Form_KeyDown(Key::F1, 0));
-    EXPECT_TRUE(rig.host.helpShown);
+    EXPECT_TRUE(rig.form.Form_KeyDown(Key::F8, 0) && rig.shell.openedFolder == kButtons);
+    EXPECT_TRUE(rig.form.Form_KeyDown(Key::F1, 0) && rig.bar.helpShown);
     EXPECT_FALSE(rig.form.Form_KeyDown(Key::F2, 0));
-
     rig.form.cmdSelectFolder_Click();
     EXPECT_EQ(rig.txtPath.text, kButtons);
-    rig.host.picked = "C:\\Other";
+    rig.bar.picked = "C:\\Other", rig.bar.taskbarWhileOpen = true;
     rig.form.cmdSelectFolder_Click();
-    EXPECT_TRUE(rig.txtPath.text == "C:\\Other" && !rig.host.taskbarWhileOpen && rig.window.taskbar);
+    EXPECT_TRUE(rig.txtPath.text == "C:\\Other" && !rig.bar.taskbarWhileOpen && rig.window.taskbar);
     EXPECT_EQ(rig.bar.settings.FolderPath, kButtons);
-}
-
-TEST(frmTarnOptions, ShowFormFillsFromTheBarAgainWhileOpenAndForgetsTheOrderEdit) {
-    OptionsRig rig;
-    rig.bar.settings.FileGrouping = 2;
-    rig.Open();
-    rig.host.orderSaved = true;
-    rig.form.cmdEditOrder_Click();
-    rig.txtPath.text = "C:\\Other";
-    rig.sldAlpha.SetValue(90);
-    rig.chkNoDelay.checked = false;
-    rig.Open();
-    EXPECT_EQ(rig.window.title, "TarnDock - Options");
-    EXPECT_TRUE(rig.window.open && rig.window.taskbar);
-    EXPECT_EQ(std::make_tuple(rig.sldAlpha.Value(), rig.sldDelay.Value(), rig.Grouping()), std::make_tuple(52, 200, 2));
-    EXPECT_EQ(rig.txtPath.text + "|" + rig.txtPath.tip, std::string(kButtons) + "|" + kButtons);
-    EXPECT_EQ(std::vector<bool>({rig.chkNoDelay.checked, rig.chkOnBoderOnly.checked, rig.chkShortcutLNK.checked,
-                                 rig.chkIconMenu.checked}),
-              std::vector<bool>({true, false, true, false}));
-    rig.form.cmdOK_Click();
-    EXPECT_FALSE(rig.bar.builtFrom);
 }
 
 }  // namespace
