@@ -1,5 +1,4 @@
-"""End-to-end journeys: TarnDock.exe under Wine, watched through Xvfb, xdotool and ImageMagick, on a display and in
-a Wine prefix of their own."""
+"""End-to-end journeys: TarnDock.exe under Wine on an Xvfb display of its own, watched with xdotool and ImageMagick."""
 import argparse, collections, ctypes, fcntl, getpass, os, re, runpy, shutil, signal, subprocess, sys, tempfile, time
 from pathlib import Path
 
@@ -36,6 +35,10 @@ def run(args, env=None, **options):
     return subprocess.run([str(a) for a in args], env=env, capture_output=True, timeout=180, **options)
 
 
+def text_file(lines):  # as the program reads and writes text: the code page, CR LF
+    return "".join(line + "\r\n" for line in lines).encode("cp1252")
+
+
 def lines(path):
     return path.read_bytes().decode("utf-8").splitlines() if path.is_file() else []
 
@@ -67,7 +70,7 @@ class Region:  # the 8-bit RGB pixels of a rectangle of the screen, from the scr
 
 class Session:  # programs on an Xvfb display and in a fresh copy of the build tree's Wine prefix, driven and watched
 
-    def __init__(self, exe, artifacts):
+    def __init__(self, exe, artifacts, name=None):
         self.exe, self.artifacts, self.procs, self.shots = exe.resolve(), artifacts.resolve(), [], 0
         self.helpers = self.exe.parent.parent / "e2e" / "helpers"  # build/<tree>/e2e/helpers beside src/
         self.tmp = Path(tempfile.mkdtemp(prefix="tarn-e2e-"))
@@ -83,7 +86,6 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
             with open(build / "e2e-wineprefix.lock", "w") as lock:  # the first session makes the prefix others copy
                 fcntl.flock(lock, fcntl.LOCK_EX)
                 if not (build / "e2e-wineprefix" / "system.reg").exists():
-                    shutil.rmtree(build / "e2e-wineprefix.new", ignore_errors=True)
                     for command in [WINE, "wineboot", "-i"], [WINESERVER, "-w"]:
                         run(command, dict(self.env, WINEPREFIX=str(build / "e2e-wineprefix.new")), check=True)
                     os.rename(build / "e2e-wineprefix.new", build / "e2e-wineprefix")
@@ -91,7 +93,7 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
             (self.prefix / "wineserver").unlink(missing_ok=True)  # the first server's folder
             xvfb = self.spawn(*"Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -br -noreset".split(),
                               stdout=subprocess.PIPE, text=True)  # it names a free display once it takes connections
-            self.env["DISPLAY"] = ":" + xvfb.stdout.readline().strip()
+            self.env["DISPLAY"] = self.display = ":" + xvfb.stdout.readline().strip()
             run(["xsetroot", "-solid", "#%02X%02X%02X" % ROOT], self.env)  # stays: the display runs with -noreset
         except BaseException:
             self.__exit__()
@@ -113,6 +115,7 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
                                      start_new_session=True, **{"stdout": out, **options},
                                      preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM))
         self.procs.append(popen)
+        popen.running = lambda: popen.poll() is None
         print(f"[{time.strftime('%T')}] {len(self.procs) - 1}.log: {' '.join(map(str, args))}", flush=True)
         return popen
 
@@ -133,9 +136,9 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
     def windows_path(self, path):
         return "C:\\" + "\\".join(path.relative_to(self.prefix / "drive_c").parts)
 
-    def write_settings(self, **pairs):
+    def write_settings(self, pairs=(), **more):
         self.settings_path.parent.mkdir(parents=True, exist_ok=True)
-        self.settings_path.write_text("[Settings]\r\n" + "".join(f"{k}={v}\r\n" for k, v in pairs.items()), "cp1252")
+        self.settings_path.write_bytes(text_file(["[Settings]", *(f"{k}={v}" for k, v in [*pairs, *more.items()])]))
 
     def settings(self):  # the file's bytes and its key=value pairs
         data = self.settings_path.read_bytes()
@@ -155,13 +158,13 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
         return [Window(int(v["WINDOW"]), title, Rect(*(int(v[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))))
                 for v, title in zip(values, out[6 * n:])]
 
-    def wait_window(self, what, action=None, where=lambda w: True, timeout=30, exe=None):  # new after action if given
+    def wait_window(self, what, action=None, where=lambda w: True, timeout=30, exe=None, settle=0.3):  # new if action
         known = {w.id for w in self.windows(exe, visible=False)} if action else set()
         action and action()
         window = wait_until(lambda: next((w for w in self.windows(exe) if w.id not in known and where(w)), 0),
                             timeout, what)
         for _ in range(30):
-            time.sleep(0.3)
+            time.sleep(settle)
             if window == (window := next((w for w in self.windows(exe) if w.id == window.id), window)):
                 break
         return window

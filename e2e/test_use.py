@@ -35,16 +35,16 @@ def journey(s):
     probe = lambda *in_: f'"{s.windows_path(s.buttons.joinpath(*in_, "Probe.exe"))}"'
     program, bar = Bar.start(s, Left=3000, Top=1500)
     bar.make_solid()
-    icons = bar.icons(s.screenshot("solid"))  # Gone.txt, Probe.exe, the long name, Tools' icon and arrow
-    check_equal(len(icons), 5, "pictures on the bar's buttons")
+    icons = bar.icons(s.screenshot("solid"))
+    check_equal(len(icons), 5, "pictures: Gone.txt, Probe.exe, the long name, the sub folder's icon and arrow")
 
-    # A tip sized to the name follows the pointer and goes within a tick of the 150 ms hide timer once it leaves.
+    # A tip sized to the name follows the pointer and goes within a few ticks of the hide timer once it leaves.
     short, long = tip(s, icons[0].centre), tip(s, icons[2].centre)
     assert long.rect.width >= short.rect.width + 60, f"the long name's tip is not wider: {long}, {short}"
     s.move(100, 400)
     left = time.monotonic()
     s.wait_gone(long, "the tip to go", 3)
-    assert time.monotonic() - left < 0.4, f"the tip went {time.monotonic() - left:.2f} s after the pointer left"
+    assert time.monotonic() - left < 0.6, f"the tip went {time.monotonic() - left:.2f} s after the pointer left"
 
     # A sub folder's menu, centred under its button, one line per file; its program's entry starts it.
     bar.make_solid()

@@ -1,7 +1,6 @@
-// Drags a file list with the platform's own OLE drag and drop:  DragFiles.exe X Y PATH...
-// Shows a black square of 40 pixels at X,Y and prints "ready" (or nothing when it cannot set itself up); a left-button
-// press on it starts the drag of the paths (copy and move allowed), and once the button is released it prints
-// "effect E" (1 copy, 2 move) or "refused".
+// DragFiles.exe X Y PATH...: a black square of 40 pixels at X,Y; once it prints "ready", a left-button press on it
+// drags the paths with the platform's own OLE drag and drop (copy and move allowed), and on the release it prints
+// "effect E" (1 copy, 2 move) or "refused". It prints nothing when it cannot set itself up.
 #include <windows.h>
 
 #include <ole2.h>
