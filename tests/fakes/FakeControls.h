@@ -73,6 +73,16 @@ struct FakeToolbar final : Toolbar {
     Rect bounds{8, 0, 360, 42};  // as the bar is designed
 };
 
+// A control that only keeps its place.
+template <typename Interface>
+struct Placed : Interface {
+    Rect Bounds() const override { return bounds; }
+    void Move(const Rect& r) override { bounds = r; }
+    bool Visible() const override { return true; }
+    void SetVisible(bool) override {}
+    Rect bounds;
+};
+
 struct FakeControl final : Control {
     explicit FakeControl(Rect bounds = {}) : bounds(bounds) {}
     Rect Bounds() const override { return bounds; }

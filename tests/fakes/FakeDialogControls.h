@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "fakes/FakeControls.h"
 #include "platform/Button.h"
 #include "platform/ListView.h"
 #include "platform/ModalDialog.h"
@@ -12,36 +13,24 @@
 
 namespace tarn::fakes {
 
-class FakeButton final : public Button {
-public:
-    explicit FakeButton(Rect bounds = {}) : bounds_(bounds) {}
-    Rect Bounds() const override { return bounds_; }
-    void Move(const Rect& bounds) override { bounds_ = bounds; }
-    bool Visible() const override { return true; }
-    void SetVisible(bool) override {}
-    std::string Caption() const override { return caption_; }
-    void SetCaption(const std::string& caption) override { caption_ = caption; }
-    bool Enabled() const override { return enabled_; }
-    void SetEnabled(bool enabled) override { enabled_ = enabled; }
-
-private:
-    Rect bounds_;
-    std::string caption_;
-    bool enabled_ = true;
+struct FakeButton final : Placed<Button> {
+    explicit FakeButton(Rect r = {}) { bounds = r; }
+    std::string Caption() const override { return caption; }
+    void SetCaption(const std::string& text) override { caption = text; }
+    bool Enabled() const override { return enabled; }
+    void SetEnabled(bool on) override { enabled = on; }
+    std::string caption;
+    bool enabled = true;
 };
 
 // A report list with a header 25 pixels high over rows of 20 inside a border of one pixel, 7 pixels per
 // character; it scrolls by whole rows. Keys are unique as in the real list.
-class FakeListView final : public ListView {
+class FakeListView final : public Placed<ListView> {
 public:
     static constexpr int kHeader = 25;
     static constexpr int kRowHeight = 20;
 
-    explicit FakeListView(Rect bounds = {}) : bounds_(bounds) {}
-    Rect Bounds() const override { return bounds_; }
-    void Move(const Rect& bounds) override { bounds_ = bounds; }
-    bool Visible() const override { return true; }
-    void SetVisible(bool) override {}
+    explicit FakeListView(Rect r = {}) { bounds = r; }
     void AddColumn(const std::string& caption) override { columns.push_back(caption); }
     int ColumnWidth() const override { return columnWidth_; }
     void SetColumnWidth(int width) override { columnWidth_ = width; }
@@ -71,20 +60,15 @@ public:
 
 private:
     ListRow& At(int index) { return rows_.at(static_cast<std::size_t>(index)); }
-    int VisibleRows() const { return std::max(1, (bounds_.Height() - kHeader - 1) / kRowHeight); }
-    Rect bounds_;
+    int VisibleRows() const { return std::max(1, (bounds.Height() - kHeader - 1) / kRowHeight); }
     std::vector<ListRow> rows_;
     int selected_ = -1;
     int top_ = 0;
     int columnWidth_ = 60;
 };
 
-class FakeTreeView final : public TreeView {
+class FakeTreeView final : public Placed<TreeView> {
 public:
-    Rect Bounds() const override { return {}; }
-    void Move(const Rect&) override {}
-    bool Visible() const override { return true; }
-    void SetVisible(bool) override {}
     void Clear() override { nodes.clear(), expanded_.clear(), selected_ = 0; }
     int Add(const TreeNode& node) override { return nodes.push_back(node), Count(); }
     int Count() const override { return static_cast<int>(nodes.size()); }
@@ -149,7 +133,7 @@ inline Rect FakeListView::RowRect(int index) const {
 }
 
 inline int FakeListView::HitTest(Point point) const {
-    if (point.x < 1 || point.x >= bounds_.Width() - 1 || point.y < 1 + kHeader || point.y >= bounds_.Height() - 1) {
+    if (point.x < 1 || point.x >= bounds.Width() - 1 || point.y < 1 + kHeader || point.y >= bounds.Height() - 1) {
         return -1;
     }
     const int row = top_ + (point.y - 1 - kHeader) / kRowHeight;

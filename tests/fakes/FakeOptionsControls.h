@@ -14,16 +14,6 @@
 
 namespace tarn::fakes {
 
-// A control that only keeps its place.
-template <typename Interface>
-struct Placed : Interface {
-    Rect Bounds() const override { return bounds; }
-    void Move(const Rect& r) override { bounds = r; }
-    bool Visible() const override { return true; }
-    void SetVisible(bool) override {}
-    Rect bounds;
-};
-
 // A top-level window without a border, shown from ShowModeless until Unload.
 struct FakeFormWindow final : FakeWindow, ModelessDialog {
     FakeFormWindow() : FakeWindow(Rect{}) { taskbar = false; }
