@@ -1,46 +1,32 @@
-"""End-to-end journeys: TarnDock.exe under Wine on an Xvfb display of its own, watched with xdotool and ImageMagick."""
-import argparse, collections, ctypes, fcntl, getpass, os, re, runpy, shutil, signal, subprocess, sys, tempfile, time
+"""End-to-end journeys: TarnDock.exe under Wine in a prefix and on an Xvfb display of their own."""
+import collections, ctypes, fcntl, getpass, os, runpy, shutil, signal, subprocess, sys, tempfile, time
 from pathlib import Path
 
 WINE, WINESERVER = "/usr/lib/wine/wine64", "/usr/lib/wine/wineserver"
-TWIPS, FRAME = 15, 3       # twips per pixel at 96 DPI; the bar's sizing border
 ROOT = (0x33, 0x66, 0xAA)  # the root window's colour, which none of Wine's system colours has
-MARGIN, BAND = 8, 24       # the toolbar's distance from either side of the bar's client area; its button row
+TWIPS, FRAME, MARGIN, BAND = 15, 3, 8, 24  # per pixel; the sizing border; the toolbar's side margins; its button row
 Window = collections.namedtuple("Window", "id title rect")
-is_root = ROOT.__eq__
 is_dark = lambda c: 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2] < 80
 
 
 class Rect(collections.namedtuple("Rect", "x y width height")):
-    right = property(lambda r: r.x + r.width)
-    bottom = property(lambda r: r.y + r.height)
+    right, bottom = property(lambda r: r.x + r.width), property(lambda r: r.y + r.height)
     centre = property(lambda r: (r.x + r.width // 2, r.y + r.height // 2))
 
 
-def check_equal(actual, expected, what):
-    assert actual == expected, f"{what}: expected {expected!r}, got {actual!r}"
+def check_equal(actual, expected, what): assert actual == expected, f"{what}: expected {expected!r}, got {actual!r}"
 
 
-def wait_until(probe, timeout, what=None, step=0.05):  # probe's first true value, else None or (told what) fails
+def wait_until(probe, timeout, what=None, step=0.05):  # probe's first true value, else a false one or (told what) fails
     deadline = time.monotonic() + timeout
-    while not (value := probe()):
-        if time.monotonic() > deadline:
-            assert not what, f"timed out after {timeout} s waiting for {what}"
-            return None
+    while not (value := probe()) and time.monotonic() <= deadline:
         time.sleep(step)
+    assert value or not what, f"timed out after {timeout} s waiting for {what}"
     return value
 
 
-def run(args, env=None, **options):
-    return subprocess.run([str(a) for a in args], env=env, capture_output=True, timeout=180, **options)
-
-
-def text_file(lines):  # as the program reads and writes text: the code page, CR LF
-    return "".join(line + "\r\n" for line in lines).encode("cp1252")
-
-
-def lines(path):
-    return path.read_bytes().decode("utf-8").splitlines() if path.is_file() else []
+run = lambda args, env=None, **kw: subprocess.run(list(map(str, args)), env=env, capture_output=True, timeout=180, **kw)
+lines = lambda path: path.read_bytes().decode("utf-8").splitlines() if path.is_file() else []
 
 
 class Region:  # the 8-bit RGB pixels of a rectangle of the screen, from the screenshot name if it has one
@@ -49,15 +35,12 @@ class Region:  # the 8-bit RGB pixels of a rectangle of the screen, from the scr
         assert len(data) == rect.width * rect.height * 3, f"{rect} does not lie on the screen"
         self.rect, self.data, self.name, self.colours = rect, data, name, list(zip(*[iter(data)] * 3))
 
-    def at(self, x, y):
-        return self.colours[(y - self.rect.y) * self.rect.width + x - self.rect.x]
+    at = lambda self, x, y: self.colours[(y - self.rect.y) * self.rect.width + x - self.rect.x]
+    fraction = lambda self, predicate: sum(map(predicate, self.colours)) / len(self.colours)
 
     def sub(self, r):
         starts = [((y - self.rect.y) * self.rect.width + r.x - self.rect.x) * 3 for y in range(r.y, r.bottom)]
         return Region(r, b"".join(self.data[i:i + r.width * 3] for i in starts), self.name)
-
-    def fraction(self, predicate):
-        return sum(map(predicate, self.colours)) / len(self.colours)
 
     def runs(self, drawn, gap=1):  # (first, last) of the runs of columns with a drawn pixel; closer than gap joins
         r = self.rect
@@ -70,30 +53,29 @@ class Region:  # the 8-bit RGB pixels of a rectangle of the screen, from the scr
 
 class Session:  # programs on an Xvfb display and in a fresh copy of the build tree's Wine prefix, driven and watched
 
-    def __init__(self, exe, artifacts, name=None):
-        self.exe, self.artifacts, self.procs, self.shots = exe.resolve(), artifacts.resolve(), [], 0
+    def __init__(self, exe, artifacts):
+        self.exe, self.artifacts, self.procs = exe.resolve(), artifacts.resolve(), []
         self.helpers = self.exe.parent.parent / "e2e" / "helpers"  # build/<tree>/e2e/helpers beside src/
         self.tmp = Path(tempfile.mkdtemp(prefix="tarn-e2e-"))
         self.prefix, build, self.pointer = self.tmp / "prefix", self.artifacts.parent.parent, (0, 0)
-        self.local = self.prefix / "drive_c" / "users" / getpass.getuser() / "AppData" / "Local"
-        self.settings_path, self.buttons = self.local / "TarnDock" / "TarnDock.ini", self.local / "TarnDock" / "Buttons"
+        self.local = self.prefix / "drive_c" / "users" / getpass.getuser() / "AppData" / "Local" / "TarnDock"
+        self.settings_path, self.buttons = self.local / "TarnDock.ini", self.local / "Buttons"
         shutil.rmtree(self.artifacts, ignore_errors=True)
-        self.artifacts.mkdir(parents=True)
-        # Wine keeps its server's socket below TMPDIR: a folder of the session's own. No Mono or Gecko installers.
+        self.artifacts.mkdir(parents=True)  # below: the server's socket in TMPDIR of our own, no Mono or Gecko
         self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all", TMPDIR=str(self.tmp), DISPLAY="",
                         WINEDLLOVERRIDES="mscoree,mshtml=")
         try:
             with open(build / "e2e-wineprefix.lock", "w") as lock:  # the first session makes the prefix others copy
                 fcntl.flock(lock, fcntl.LOCK_EX)
                 if not (build / "e2e-wineprefix" / "system.reg").exists():
+                    shutil.rmtree(build / "e2e-wineprefix.new", ignore_errors=True)
                     for command in [WINE, "wineboot", "-i"], [WINESERVER, "-w"]:
                         run(command, dict(self.env, WINEPREFIX=str(build / "e2e-wineprefix.new")), check=True)
                     os.rename(build / "e2e-wineprefix.new", build / "e2e-wineprefix")
             run(["cp", "-a", build / "e2e-wineprefix", self.prefix], check=True)
             (self.prefix / "wineserver").unlink(missing_ok=True)  # the first server's folder
-            xvfb = self.spawn(*"Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -br -noreset".split(),
-                              stdout=subprocess.PIPE, text=True)  # it names a free display once it takes connections
-            self.env["DISPLAY"] = self.display = ":" + xvfb.stdout.readline().strip()
+            self.env["DISPLAY"] = ":" + self.spawn(*"Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -br -noreset"
+                .split(), stdout=subprocess.PIPE, text=True).stdout.readline().strip()  # a free one, once it listens
             run(["xsetroot", "-solid", "#%02X%02X%02X" % ROOT], self.env)  # stays: the display runs with -noreset
         except BaseException:
             self.__exit__()
@@ -102,11 +84,9 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
     __enter__ = lambda self: self
 
     def __exit__(self, *exc):
-        for popen in self.procs:
-            popen.kill()
+        [popen.kill() for popen in self.procs]
         run([WINESERVER, "-k"], self.env)
-        if (self.local / "TarnDock").is_dir():  # what the program wrote, for a person to look at
-            shutil.copytree(self.local / "TarnDock", self.artifacts / "TarnDock", symlinks=True)
+        self.local.is_dir() and shutil.copytree(self.local, self.artifacts / "TarnDock", symlinks=True)  # for a person
         shutil.rmtree(self.tmp, ignore_errors=True)
 
     def spawn(self, *args, **options):  # its errors to a numbered log; in a session of its own, out of Ctrl+C's way
@@ -115,62 +95,56 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
                                      start_new_session=True, **{"stdout": out, **options},
                                      preexec_fn=lambda: ctypes.CDLL(None).prctl(1, signal.SIGTERM))
         self.procs.append(popen)
-        popen.running = lambda: popen.poll() is None
         print(f"[{time.strftime('%T')}] {len(self.procs) - 1}.log: {' '.join(map(str, args))}", flush=True)
         return popen
 
-    def start(self, *command, **options):  # TarnDock.exe unless command names another Windows program
-        return self.spawn(WINE, *(command or [self.exe]), **options)
+    start = lambda self, *command, **kw: self.spawn(WINE, *(command or [self.exe]), **kw)  # else TarnDock.exe
 
     def start_helper(self, name, *args):  # once it says "ready"; one that failed to set itself up starts again
-        for attempt in range(3):
-            helper = self.start(self.helpers / name, *args, stdout=subprocess.PIPE, text=True)
-            if helper.stdout.readline() == "ready\n" or attempt == 2:
-                return helper
+        starts = (self.start(self.helpers / name, *args, stdout=subprocess.PIPE, text=True) for _ in range(3))
+        return next((h for h in starts if h.stdout.readline() == "ready\n"), None) or sys.exit(f"{name} never ready")
 
-    def close(self, program):  # as the system does, WM_CLOSE to its windows; gives its exit code
+    def close(self, program):  # as the system does, WM_CLOSE to its windows; then it ends with exit code 0
         assert program.poll() is None, "the program ended before it was asked to close"
         run([WINE, "taskkill", "/im", self.exe.name], self.env)
-        return program.wait(30)
+        check_equal(program.wait(30), 0, "the exit code")
 
-    def windows_path(self, path):
-        return "C:\\" + "\\".join(path.relative_to(self.prefix / "drive_c").parts)
+    windows_path = lambda self, path: "C:\\" + "\\".join(path.relative_to(self.prefix / "drive_c").parts)
 
-    def write_settings(self, pairs=(), **more):
+    def write_settings(self, **pairs):
         self.settings_path.parent.mkdir(parents=True, exist_ok=True)
-        self.settings_path.write_bytes(text_file(["[Settings]", *(f"{k}={v}" for k, v in [*pairs, *more.items()])]))
+        self.settings_path.write_text("[Settings]\r\n" + "".join(f"{k}={v}\r\n" for k, v in pairs.items()), "cp1252")
 
-    def settings(self):  # the file's bytes and its key=value pairs
-        data = self.settings_path.read_bytes()
-        return data, [tuple(line.split("=", 1)) for line in data.decode("cp1252").split("\r\n") if "=" in line]
+    settings = lambda self: (data := self.settings_path.read_bytes(), [  # the file's bytes and its key=value pairs
+        tuple(line.split("=", 1)) for line in data.decode("cp1252").split("\r\n") if "=" in line])
 
-    def x(self, *args):
-        return run(["xdotool", *args], self.env, text=True).stdout
+    x = lambda self, *args: run(["xdotool", *args], self.env, text=True).stdout
 
     def windows(self, exe=None, visible=True):  # of TarnDock.exe unless exe names another; mapped unless not visible
-        program = f"^{re.escape(exe or self.exe.name.lower())}$"
-        out = self.x("search", *["--onlyvisible"] * visible, "--classname", program, "getwindowgeometry", "--shell",
-                     "%@", "getwindowname", "%@").splitlines()
-        n = sum(line.startswith("WINDOW=") for line in out)
-        if len(out) != 7 * n:  # a window went between the commands
+        out = self.x("search", *["--onlyvisible"] * visible, "--classname", f"^{exe or self.exe.name.lower()}$",
+                     "getwindowgeometry", "--shell", "%@", "getwindowname", "%@").splitlines()
+        if len(out) != 7 * (n := sum(line.startswith("WINDOW=") for line in out)):  # one went between the commands
             return self.windows(exe, visible)
-        values = [dict(line.split("=", 1) for line in out[6 * i:6 * i + 6]) for i in range(n)]
-        return [Window(int(v["WINDOW"]), title, Rect(*(int(v[k]) for k in ("X", "Y", "WIDTH", "HEIGHT"))))
-                for v, title in zip(values, out[6 * n:])]
+        return [Window(int(v["WINDOW"]), t, Rect(*(int(v[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))) for v, t in
+                zip((dict(line.split("=", 1) for line in out[6 * i:6 * i + 6]) for i in range(n)), out[6 * n:])]
 
-    def wait_window(self, what, action=None, where=lambda w: True, timeout=30, exe=None, settle=0.3):  # new if action
+    def wait_window(self, what, action=None, where=lambda w: True, timeout=30, exe=None, label=None):  # after action
         known = {w.id for w in self.windows(exe, visible=False)} if action else set()
         action and action()
         window = wait_until(lambda: next((w for w in self.windows(exe) if w.id not in known and where(w)), 0),
                             timeout, what)
-        for _ in range(30):
-            time.sleep(settle)
+        for _ in range(30):  # until it stays still
+            time.sleep(0.3)
             if window == (window := next((w for w in self.windows(exe) if w.id == window.id), window)):
                 break
+        label and self.screenshot(label)
         return window
 
-    def wait_gone(self, window, what, timeout=10, exe=None):
-        wait_until(lambda: window.id not in {w.id for w in self.windows(exe)}, timeout, what)
+    drag = lambda self, x, y, steps, held=lambda: None: (  # from the pointer with the left button, let go after held()
+        self.x("mousedown", 1), self.move(x, y, steps), held(), self.x("mouseup", 1))
+
+    wait_gone = lambda self, window, what, timeout=10, exe=None: wait_until(
+        lambda: window.id not in {w.id for w in self.windows(exe)}, timeout, what)
 
     def move(self, x, y, steps=1):  # in steps as a hand does if told so: a drag follows only moves it sees
         x0, y0 = self.pointer
@@ -179,16 +153,13 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
             self.x("mousemove", *self.pointer)  # done once xdotool ends, which waits for the display
             time.sleep(0.03 * (steps > 1))
 
-    def park(self):
-        self.move(20, 748)  # away from the bars
+    park = lambda self: self.move(20, 748)  # away from the bars
+    click = lambda self, x, y, button=1: (self.move(x, y), self.x("click", button))
 
-    def click(self, x, y, button=1):
-        self.move(x, y)
-        self.x("click", button)
-
-    def key(self, *keys, window=None):  # "Return", "alt+F4", "shift+F5"... into window, which a click does not focus
+    def key(self, *keys, window=None, closes=None):  # "Return", "alt+F4"... into window, which a click does not focus
         window and self.x("windowfocus", "--sync", window.id)
         self.x("key", *keys)
+        closes and self.wait_gone(window, f"{closes} to close on {keys[-1]}")  # if told what the window is
 
     def popup(self, at, button=1):  # clicks; gives the menu's window, a screenshot, its lines of text
         menu = self.wait_window("a popup menu", lambda: self.click(*at, button))
@@ -197,74 +168,61 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
         edges = [r.y + i for i in range(len(text)) if text[i] != (i > 0 and text[i - 1])]
         return menu, shot, [Rect(r.x, a, r.width, b - a) for a, b in zip(edges[::2], edges[1::2])]
 
-    def grab(self, rect=Rect(0, 0, 1024, 768)):
-        crop = ["-crop", f"{rect.width}x{rect.height}+{rect.x}+{rect.y}", "+repage"]
-        return Region(rect, run(["import", "-window", "root", *crop, "-depth", "8", "rgb:-"], self.env).stdout)
+    grab = lambda self, r=Rect(0, 0, 1024, 768), name="": Region(r, run(["import", "-window", "root", "-crop",
+        f"{r.width}x{r.height}+{r.x}+{r.y}", "+repage", "-depth", "8", "rgb:-"], self.env).stdout, name)
 
     def screenshot(self, label):  # kept as the next numbered PNG of the artifacts
-        self.shots += 1
-        shot = self.grab()
-        shot.name = f"{self.shots:02d}-{label}.png"
+        shot = self.grab(name=f"{len([*self.artifacts.glob('*.png')]) + 1:02d}-{label}.png")
         run(["convert", "-size", "1024x768", "-depth", "8", "rgb:-", self.artifacts / shot.name], input=shot.data)
         return shot
 
     def wait_screen(self, rect, predicate, timeout, what=None, label=None):  # seconds until predicate holds for rect
-        started = time.monotonic()
-        if not wait_until(lambda: predicate(self.grab(rect)), timeout, step=0.02):
-            assert not what, f"timed out after {timeout} s waiting for {what}: {self.screenshot('timeout').sub(rect)}"
-            return None
-        label and self.screenshot(label)
-        return time.monotonic() - started
+        started, ok = time.monotonic(), wait_until(lambda: predicate(self.grab(rect)), timeout, step=0.02)
+        assert ok or not what, f"timed out after {timeout} s waiting for {what}: {self.screenshot('timeout').sub(rect)}"
+        label and ok and self.screenshot(label)
+        return ok and time.monotonic() - started
 
 
 class Bar:  # the bar's window and its parts; see-through, the root shows through its background, the colour key
 
     def __init__(self, s, window):
-        self.s, self.window = s, window
-        self.place(window.rect)
-
-    def place(self, r):
-        self.rect = r
-        self.client = c = Rect(r.x + FRAME, r.y + FRAME, r.width - 2 * FRAME, r.height - 2 * FRAME)
+        self.s, self.window, r = s, window, window.rect
+        self.rect, self.client = r, (c := Rect(r.x + FRAME, r.y + FRAME, r.width - 2 * FRAME, r.height - 2 * FRAME))
         self.left, self.right = Rect(c.x, c.y, MARGIN, c.height), Rect(c.right - MARGIN, c.y, MARGIN, c.height)
         self.columns = Rect(c.x + MARGIN, c.y, c.width - 2 * MARGIN, c.height)
         self.band = Rect(c.x + MARGIN, c.y, c.width - 2 * MARGIN, BAND)
         self.rest = (c.x + 3, c.y + c.height // 2)  # on the left margin
 
     @staticmethod
-    def start(s, **settings):  # with these settings if any
+    def start(s, solid=False, **settings):  # with these settings if any; made solid if told so
         settings and s.write_settings(**settings)
         s.park()
-        program, window = s.start(), s.wait_window("the bar")
-        check_equal(s.windows(), [window], "the program's windows after its start")
-        return program, Bar(s, window)
+        program, bar = s.start(), Bar(s, s.wait_window("the bar"))
+        check_equal(s.windows(), [bar.window], "the program's windows after its start")
+        solid and bar.make_solid()
+        return program, bar
 
-    solid = staticmethod(lambda region: region.fraction(is_root) == 0)
-    see_through = staticmethod(lambda region: region.fraction(is_root) == 1)
+    solid = staticmethod(lambda region: region.fraction(ROOT.__eq__) == 0)
+    see_through = staticmethod(lambda region: region.fraction(ROOT.__eq__) == 1)
 
-    def make_solid(self, timeout=5):  # rests the pointer on the left margin
-        self.s.move(*self.rest)
-        self.s.wait_screen(self.left, self.solid, timeout, "the bar to turn solid under the pointer")
+    make_solid = lambda self, timeout=5: (self.s.move(*self.rest), self.s.wait_screen(  # resting on the margin
+        self.left, self.solid, timeout, "the bar to turn solid under the pointer"))
+
+    press = lambda self, *keys: (self.make_solid(), self.s.click(*self.rest),  # focused by a click on its margin
+                                 self.s.key(*keys, window=self.window))
 
     def icons(self, shot):  # on the solid bar's button row: each icon, a menu button's arrow as one of its own
-        band = shot.sub(self.band)
-        face = collections.Counter(band.colours).most_common(1)[0][0]
+        face = collections.Counter((band := shot.sub(self.band)).colours).most_common(1)[0][0]
         return [Rect(a, self.band.y, b - a + 1, BAND) for a, b in band.runs(face.__ne__, 2)]
 
 
 def main():  # python3 tarnlib.py JOURNEY.py --exe TarnDock.exe --artifacts FOLDER
-    parser = argparse.ArgumentParser(description="Runs a journey: the function journey(session) of a file.")
-    for option in ("journey", "--exe", "--artifacts"):
-        parser.add_argument(option, type=Path)
-    args, started = parser.parse_args(), time.monotonic()
+    options, started = dict(zip(sys.argv[2::2], map(Path, sys.argv[3::2]))), time.monotonic()
     signal.signal(signal.SIGALRM, lambda *_: sys.exit("no end after 240 s"))  # torn down before CTest's 300 s
     signal.alarm(240)
-    with Session(args.exe, args.artifacts) as s:
-        runpy.run_path(str(args.journey))["journey"](s)
-    print(f"PASS after {time.monotonic() - started:.1f} s, artifacts in {args.artifacts}")
+    with Session(options["--exe"], options["--artifacts"]) as s:
+        runpy.run_path(sys.argv[1])["journey"](s)
+    print(f"PASS after {time.monotonic() - started:.1f} s, artifacts in {options['--artifacts']}")
 
 
-if __name__ == "__main__":
-    import tarnlib  # the journeys' module, not a second copy
-
-    tarnlib.main()
+__name__ == "__main__" and __import__("tarnlib").main()  # the journeys' module, not a second copy

@@ -1,55 +1,44 @@
 """The hint, the see-through and solid bar and what switches them, moving it, and clicks through it."""
 import shutil
 
-from tarnlib import MARGIN, TWIPS, Bar, Rect, check_equal, is_root, wait_until
+from tarnlib import MARGIN, ROOT, TWIPS, Bar, Rect, check_equal, wait_until
 
 BAR, MOVED, DELAY = Rect(150, 150, 376, 48), Rect(360, 285, 376, 48), 1.5  # a delay to tell from the next tick
 
 
 def start(s, name, notes, **settings):  # a bar on notes, then Wine's Notepad and Regedit
     (folder := s.prefix / "drive_c" / name).mkdir()
-    for i in range(notes):
-        (folder / f"Note {i:02d}.txt").write_text("a note")
-    for program in ("Notepad.exe", "Regedit.exe"):
-        shutil.copy(s.prefix / "drive_c" / "windows" / program.lower(), folder / program)
+    [(folder / f"Note {i:02d}.txt").write_text("a note") for i in range(notes)]
+    [shutil.copy(s.prefix / "drive_c" / "windows" / p.lower(), folder / p) for p in ("Notepad.exe", "Regedit.exe")]
     return Bar.start(s, FolderPath=s.windows_path(folder), **settings)
 
 
 def journey(s):
-    # A second row that shows 6 px: the hint, an arrow on the tooltip colour in a box at the left margin's bottom.
-    program, bar = start(s, "Hint Demo", 40, Left=150, Top=3000, Width=15000, Height=510)
-    shot, c = s.screenshot("hint"), bar.client
-    s.close(program)
+    program, bar = start(s, "Hint Demo", 40, Left=150, Top=3000, Width=15000, Height=510)  # a second row shows 6 px
+    shot, c, _ = s.screenshot("hint"), bar.client, s.close(program)  # hint: an arrow on a box at the margin's bottom
     box, second_row = shot.sub(Rect(c.x, c.bottom - 17, MARGIN, 17)), shot.sub(Rect(c.x + 11, c.bottom - 1, 16, 1))
     assert bar.see_through(shot.sub(Rect(c.x, c.y, MARGIN, c.height - 17))) and not bar.see_through(second_row) and \
         box.fraction((255, 255, 255).__eq__) > 0.5 and box.fraction((0, 0, 0).__eq__) > 0.02, f"no hint: {box}"
 
     program, bar = start(s, "Bar Demo", 3, Left=BAR.x * TWIPS, Top=BAR.y * TWIPS, Delay=int(DELAY * 1000))
-    shot = s.screenshot("see-through")
-    icons = shot.sub(bar.columns).runs(lambda c: not is_root(c))
+    icons = (shot := s.screenshot("see-through")).sub(bar.columns).runs(ROOT.__ne__)
     assert bar.see_through(shot.sub(bar.left)) and bar.see_through(shot.sub(bar.right)) and len(icons) == 5, icons
-    # Notepad where the moved bar will lie, its menu item "File" under Regedit's icon.
-    regedit = (sum(icons[4]) // 2 + MOVED.x - BAR.x, bar.band.centre[1] + MOVED.y - BAR.y)
+    regedit = (sum(icons[4]) // 2 + MOVED.x - BAR.x, bar.band.centre[1] + MOVED.y - BAR.y)  # to lie on Notepad's File
     pad = s.wait_window("Notepad", lambda: s.start("notepad.exe"), exe="notepad.exe")
     s.x("windowmove", "--sync", pad.id, regedit[0] - 13, regedit[1] - 8)
     alone = s.screenshot("notepad-alone")
     s.x("windowraise", bar.window.id)  # without a window manager nothing keeps the topmost bar above it
 
-    # Solid once the pointer has rested on the margin for the delay; see-through at once 101 px below the window.
-    s.move(*bar.rest)
+    s.move(*bar.rest)  # solid once the pointer has rested on the margin for the delay
     took = s.wait_screen(bar.left, bar.solid, DELAY + 3, "the resting pointer to make the bar solid")
     assert took >= DELAY - 0.1 and bar.solid(s.screenshot("solid").sub(bar.rect)), f"solid after {took:.2f} s"
-    s.move(bar.rest[0], bar.rect.bottom + 101)
+    s.move(bar.rest[0], bar.rect.bottom + 101)  # and see-through at once 101 px below the window
     s.wait_screen(bar.left, bar.see_through, DELAY - 0.3, "see-through 101 px below, before the delay", "far-101px")
 
-    # Dragged by its margin, the solid bar keeps the grab point under the pointer; 20 px off, the delay decides.
-    bar.make_solid()
-    s.x("mousedown", 1)
-    s.move(bar.rest[0] + MOVED.x - BAR.x, bar.rest[1] + MOVED.y - BAR.y, steps=10)
-    s.x("mouseup", 1)
-    wait_until(lambda: s.windows()[0].rect == MOVED, 3, f"the bar to follow to {MOVED}")
-    bar.place(MOVED)
-    s.move(bar.rest[0], MOVED.bottom + 20)
+    bar.make_solid()  # dragged by its margin, the solid bar keeps the grab point under the pointer
+    s.drag(bar.rest[0] + MOVED.x - BAR.x, bar.rest[1] + MOVED.y - BAR.y, 10)
+    bar = Bar(s, wait_until(lambda: (w := s.windows()[0]).rect == MOVED and w, 3, f"the bar to follow to {MOVED}"))
+    s.move(bar.rest[0], MOVED.bottom + 20)  # 20 px off, the delay decides
     took = s.wait_screen(bar.left, bar.see_through, DELAY + 2, "the bar to turn see-through after the delay", "moved")
     assert DELAY - 0.1 <= took < DELAY + 1.5, f"the bar turned see-through {took:.2f} s after the pointer left it"
 
@@ -62,8 +51,7 @@ def journey(s):
     s.click(pad.rect.x + 300, pad.rect.y + 250)  # closes the menu, far from the bar
     s.wait_gone(menu, "Notepad's menu to close", exe="notepad.exe")
     bar.make_solid(DELAY + 3)
-    s.wait_window("Regedit", lambda: s.click(*regedit), exe="regedit.exe")
-    s.screenshot("solid-bar-took-click")
-    check_equal(s.close(program), 0, "exit code")
+    s.wait_window("Regedit", lambda: s.click(*regedit), exe="regedit.exe", label="solid-bar-took-click")
+    s.close(program)
     check_equal([v for k, v in s.settings()[1] if k in ("Left", "Top", "Width", "Height")],
                 [str(MOVED.x * TWIPS), str(MOVED.y * TWIPS), "5640", "720"], "the stored place after the drag")

@@ -4,15 +4,12 @@ import shutil
 from tarnlib import Bar, check_equal, is_dark, lines, wait_until
 
 
-def start(s):  # only the place, so that the end writes every key anew
-    program, bar = Bar.start(s, Left=3000, Top=1500)
-    bar.make_solid()
-    return program, bar
+start = lambda s: Bar.start(s, True, Left=3000, Top=1500)  # only the place, so that the end writes every key anew
 
 
-def choose(s, at, entry):  # in the context menu at `at`: seven lines in four groups
+def choose(s, at, entry):  # in the context menu at `at`: seven lines in four groups, separators in the wide gaps
     menu, shot, entries = s.popup(at, 3)
-    gaps = [b.y - a.bottom for a, b in zip(entries, entries[1:])]  # separators lie in the wide ones
+    gaps = [b.y - a.bottom for a, b in zip(entries, entries[1:])]
     check_equal((menu.rect[:2], [g > min(gaps) + 4 for g in gaps]), (at, [0, 1, 1, 0, 1, 1]), "corner and groups")
     s.click(menu.rect.x + 40, entries[entry].centre[1])
     return shot, entries
@@ -33,32 +30,25 @@ def minimised(s, bar, how):  # the bar gone, the window "TarnDock" of class frmM
 def journey(s):
     s.buttons.mkdir(parents=True)
     shutil.copy(s.helpers / "Probe.exe", s.buttons)
-    # A right-click on a program starts nothing; the keys stand in a column; Refresh rebuilds the toolbar under it.
-    program, bar = start(s)
-    icons = bar.icons(s.screenshot("solid"))
-    shot, entries = choose(s, icons[0].centre, 3)
-    columns = set.intersection(*[{a for a, _ in shot.sub(e).runs(is_dark, 2)} for e in entries])
+    program, bar = start(s)  # a right-click on a program starts nothing; Refresh rebuilds the toolbar under it
+    shot, entries = choose(s, (icons := bar.icons(s.screenshot("solid")))[0].centre, 3)
+    columns = set.intersection(*[{a for a, _ in shot.sub(e).runs(is_dark, 2)} for e in entries])  # of key names
     assert len(icons) == 1 and len(columns) >= 2, f"{icons}, no column of key names: {columns}"
     wait_until(lambda: len(s.windows()) == 1, 5, "the context menu to close after Refresh")
     choose(s, icons[0].centre, 6)
     ended(s, program, "End")
     check_equal(lines(s.buttons / "probe.log"), [], "starts of the program button by right-clicks")
 
-    # Minimize and F3 leave a minimised stand-in, whose window menu restores the bar or ends; F4 alone does nothing.
-    program, bar = start(s)
+    program, bar = start(s)  # Minimize and F3 leave a stand-in, whose window menu restores the bar or ends
     choose(s, bar.rest, 5)
     s.key("alt+space", "r", window=minimised(s, bar, "Minimize"))
     wait_until(lambda: s.windows() == [bar.window], 10, "the bar alone in its place again")
     s.park()
     s.wait_screen(bar.left, bar.see_through, 5, "the restored bar to be see-through", "restored")
-    bar.make_solid()
-    s.click(*bar.rest)
-    s.key("F4", window=bar.window)
-    assert wait_until(lambda: program.poll() is not None or not s.windows(), 2) is None, "F4 without Alt ended it"
+    bar.press("F4")
+    assert not wait_until(lambda: program.poll() is not None or not s.windows(), 2), "F4 without Alt ended it"
     s.key("F3")
     s.key("alt+space", "c", window=minimised(s, bar, "F3"))
     ended(s, program, "closing the stand-in")
-    program, bar = start(s)
-    s.click(*bar.rest)
-    s.key("alt+F4", window=bar.window)
-    ended(s, program, "Alt+F4")
+    start(s)[1].press("alt+F4")
+    ended(s, s.procs[-1], "Alt+F4")

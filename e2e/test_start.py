@@ -12,26 +12,22 @@ def journey(s):
     check_equal(bar.rect, Rect(671, 0, 376, 48), "the first bar, 23 px beyond the right edge")
     assert wait_until(s.buttons.is_dir, 10) and bar.see_through(s.screenshot("first").sub(bar.left)), "folder, look"
 
-    # A second start says so in a box and ends with it; the running bar and its files stay as they are.
     files, second = lambda: sorted((p, p.stat().st_mtime_ns) for p in s.buttons.parent.rglob("*")), []
-    before = files()
+    before = files()  # a second start says so in a box and ends with it; the running bar and its files stay
     box = s.wait_window("the box", lambda: second.append(s.start()), lambda w: w.title == "TarnDock")
     drawn = s.screenshot("program-already-running").sub(box.rect)
     assert box.rect.width < 600 and 0.01 < drawn.fraction(is_dark) < 0.5, f"not a message box: {box}, {drawn}"
     s.key("Return", window=box)
     check_equal((second[0].wait(15), s.windows(), files()), (0, [bar.window], before), "exit, windows, files after it")
 
-    # Closed as the system does, it writes every default, CR LF, no byte-order mark.
-    check_equal(s.close(first), 0, "exit code")
+    s.close(first)  # as the system does: it writes every default, CR LF, no byte-order mark
     data, pairs = s.settings()
     assert data.startswith(b"[Settings]\r\n") and b"\n" not in data.replace(b"\r\n", b""), data
     check_equal(pairs, [("FolderPath", s.windows_path(s.buttons)), *DEFAULTS.items()], "the settings file")
 
-    # Off the screen, 0 wide, 5 for a boolean, no folder: half beyond the edge, 240 twips widened to 480, -1, made.
-    shutil.rmtree(s.buttons)
-    s.write_settings(Left=-100000, Top=0, Width=0, Height=720, ShortcutLNK=5)
-    program = s.start()
-    check_equal(s.wait_window("the bar").rect, Rect(-8, 0, 32, 48), f"the bar ({s.screenshot('corrected').name})")
+    shutil.rmtree(s.buttons)  # and off the screen, 0 wide, 5 for a boolean: half beyond the edge, 480 wide, -1, made
+    program, bar = Bar.start(s, Left=-100000, Top=0, Width=0, Height=720, ShortcutLNK=5)
+    check_equal(bar.rect, Rect(-8, 0, 32, 48), f"the bar ({s.screenshot('corrected').name})")
     s.close(program)
     assert s.buttons.is_dir(), "the button folder was not made again"
     check_equal(dict(s.settings()[1]), dict(DEFAULTS, FolderPath=s.windows_path(s.buttons), Left="-120", Width="480"),

@@ -3,7 +3,6 @@
 // "effect E" (1 copy, 2 move) or "refused". It prints nothing when it cannot set itself up.
 #include <windows.h>
 
-#include <ole2.h>
 #include <shlobj.h>
 
 #include <cstdio>
@@ -33,18 +32,14 @@ int wmain(int argc, wchar_t** argv) {
                                         _wtoi(argv[2]), 40, 40, nullptr, nullptr, nullptr, nullptr);
     // The list goes on the clipboard of the journey's own display, which OLE hands out as a data object.
     IDataObject* files = nullptr;
-    if (!OpenClipboard(square)) return 1;
-    const bool set = EmptyClipboard() && SetClipboardData(CF_HDROP, memory) != nullptr;
-    if (!CloseClipboard() || !set || FAILED(OleGetClipboard(&files))) return 1;
-    std::puts("ready");
-    std::fflush(stdout);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0 && msg.message != WM_LBUTTONDOWN) DispatchMessageW(&msg);
+    const bool set = OpenClipboard(square) && EmptyClipboard() && SetClipboardData(CF_HDROP, memory) != nullptr;
+    if (!CloseClipboard() || !set || FAILED(OleGetClipboard(&files)) || std::puts("ready") < 0 || std::fflush(stdout))
+        return 1;
+    for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0 && msg.message != WM_LBUTTONDOWN;) DispatchMessageW(&msg);
     // The press is still down: DoDragDrop follows the pointer until it is released.
     DWORD effect = DROPEFFECT_NONE;
-    const HRESULT result = DoDragDrop(files, &g_source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
-    std::printf(result == DRAGDROP_S_DROP && effect != DROPEFFECT_NONE ? "effect %lu\n" : "refused\n", effect);
-    files->Release();
-    OleUninitialize();
-    return 0;
+    const bool dropped = DoDragDrop(files, &g_source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect) == DRAGDROP_S_DROP &&
+                         effect != DROPEFFECT_NONE;
+    // Ends with OLE still set up and the data object held: the process's end frees both.
+    return std::printf(dropped ? "effect %lu\n" : "refused\n", effect) < 0;
 }
