@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Long fuzz runs of every target (or of those named), in parallel on all cores, over the build's corpus and
-# the seeds. Each run stops after SECONDS (default 600) and prints its executions.
+# the starting inputs. Each run stops after SECONDS (default 600) and prints its executions.
 #   bash scripts/fuzz.sh [SECONDS] [ini|order|text|settings ...]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"

@@ -76,14 +76,14 @@ HFONT DialogWindow::Font(const FontSpec& font) {
     FontKey key{std::string(font.face), font.points, font.bold};
     auto it = fonts_.find(key);
     if (it == fonts_.end()) {
-        LOGFONTW spec{};
-        spec.lfHeight = -static_cast<LONG>(std::lround(font.points * scale_.dpi / 72.0));
-        spec.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-        spec.lfCharSet = DEFAULT_CHARSET;
-        spec.lfQuality = CLEARTYPE_QUALITY;
+        LOGFONTW logFont{};
+        logFont.lfHeight = -static_cast<LONG>(std::lround(font.points * scale_.dpi / 72.0));
+        logFont.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+        logFont.lfCharSet = DEFAULT_CHARSET;
+        logFont.lfQuality = CLEARTYPE_QUALITY;
         const std::wstring face = Widen(font.face);
-        face.copy(spec.lfFaceName, LF_FACESIZE - 1);
-        it = fonts_.emplace(std::move(key), unique_hfont(CreateFontIndirectW(&spec))).first;
+        face.copy(logFont.lfFaceName, LF_FACESIZE - 1);
+        it = fonts_.emplace(std::move(key), unique_hfont(CreateFontIndirectW(&logFont))).first;
     }
     return it->second.get();
 }

@@ -32,7 +32,7 @@ public:
     // The dialog shown modally innermost now, or null.
     static HWND Innermost();
     DpiScale Scale() const { return scale_; }
-    // A font of the spec at this window's DPI, made once and kept while the window lives.
+    // A font of that face, size and weight at this window's DPI, made once and kept while the window lives.
     HFONT Font(const FontSpec& font);
     void AddTip(HWND control, std::string_view text);
     // Replaces the control's tip; an empty text removes it.
