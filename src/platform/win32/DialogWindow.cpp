@@ -275,12 +275,7 @@ LRESULT DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 return 0;
             }
             return Default(message, wParam, lParam);
-        case WM_DPICHANGED: {
-            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(Hwnd(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-            return 0;
-        }
+        case WM_DPICHANGED: MoveToSuggestedRect(lParam); return 0;
         default: return Default(message, wParam, lParam);
     }
 }

@@ -48,6 +48,8 @@ protected:
         return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
     void Destroy();
+    // Moved onto a monitor of another DPI: takes the place and size the system suggests (WM_DPICHANGED).
+    void MoveToSuggestedRect(LPARAM lParam);
 
 private:
     HWND hwnd_ = nullptr;
