@@ -15,17 +15,21 @@ import tarnlib  # noqa: E402
 DEMO_FOLDER = "TarnDock Demo"
 
 
+def text_file(lines) -> bytes:  # as the program reads text: the code page, CR LF
+    return "".join(line + "\r\n" for line in lines).encode("cp1252")
+
+
 def make_demo_folder(s: tarnlib.Session) -> Path:
     drive_c = s.prefix / "drive_c"
     folder = drive_c / DEMO_FOLDER
     (folder / "Tools").mkdir(parents=True)
-    (folder / "Read me.txt").write_bytes(tarnlib.text_file(
+    (folder / "Read me.txt").write_bytes(text_file(
         ["Every file in this folder is a button of the bar.", "Sub folders become menu buttons."]))
-    (folder / "Shopping list.txt").write_bytes(tarnlib.text_file(["Bread", "Milk", "Apples"]))
+    (folder / "Shopping list.txt").write_bytes(text_file(["Bread", "Milk", "Apples"]))
     windows = drive_c / "windows"
     shutil.copy(windows / "notepad.exe", folder / "Notepad.exe")
     shutil.copy(windows / "system32" / "winver.exe", folder / "Tools" / "Winver.exe")
-    (folder / "Tools" / "Notes.txt").write_bytes(tarnlib.text_file(["A file in a menu."]))
+    (folder / "Tools" / "Notes.txt").write_bytes(text_file(["A file in a menu."]))
     return folder
 
 
@@ -39,23 +43,23 @@ def main() -> int:
     signal.signal(signal.SIGINT, signal.default_int_handler)
     signal.signal(signal.SIGTERM, signal.default_int_handler)
 
-    with tarnlib.Session(args.exe, args.artifacts, "run") as s:
+    with tarnlib.Session(args.exe, args.artifacts) as s:
         folder = make_demo_folder(s)
-        s.write_settings([("FolderPath", s.windows_path(folder)), ("Left", 2400), ("Top", 0),
-                          ("Width", 9000), ("Height", 720)])
+        s.write_settings(FolderPath=s.windows_path(folder), Left=2400, Top=0, Width=9000, Height=720)
         program = s.start()
-        bar = s.wait_window("the bar window", settle=1.5)
+        bar = s.wait_window("the bar window")
+        time.sleep(1.5)  # the first paint of every button
         shot = s.screenshot("bar")
-        print(f"The bar is at {bar.rect} on display {s.display}.")
+        print(f"The bar is at {bar.rect} on display {s.env['DISPLAY']}.")
         print(f"Screenshot: {s.artifacts / shot.name}")
         if not args.shot_only:
             print("The bar is running; press Ctrl+C to stop it.", flush=True)
             try:
-                while program.running():
+                while program.poll() is None:
                     time.sleep(0.5)
             except KeyboardInterrupt:
                 print()
-        if program.running():
+        if program.poll() is None:
             s.close(program)
     return 0
 
