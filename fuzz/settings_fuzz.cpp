@@ -1,6 +1,6 @@
 // The settings load from any bytes: it never fails, what it writes back reads back as the same settings (the
 // folder with the blanks at its ends that the platform's profile functions drop as well), and a second round
-// changes nothing.
+// changes nothing (but a folder's quotes at both ends).
 #include <cstdint>
 #include <string>
 
@@ -35,6 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_REQUIRE(Same(read[0], read[1], false));
     FUZZ_REQUIRE(place[0] == place[1] && place[1] == place[2]);
-    FUZZ_REQUIRE(Same(read[1], read[2]));
+    // A folder with the same quote at both ends loses them at every reading, as the profile functions' does.
+    const std::string& f = read[1].FolderPath;
+    FUZZ_REQUIRE(Same(read[1], read[2], f.size() < 2 || (f[0] != '"' && f[0] != '\'') || f.back() != f[0]));
     return 0;
 }
