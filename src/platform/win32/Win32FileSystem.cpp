@@ -64,6 +64,7 @@ void RemoveStaleTemporaries(const std::wstring& target) {
     } while (FindNextFileW(all.get(), &data));
 }
 
+// Each step of a replace one call of the platform, on the one temporary file it creates.
 class Win32ReplaceSteps final : public ReplaceSteps {
 public:
     Result Create(const std::string& path) override {
