@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "model/ModelNames.h"
@@ -42,14 +43,8 @@ struct FilesTest : testing::Test {
     void MakeFiles(const std::vector<std::string>& names, const std::string& bytes = "") {
         for (const std::string& name : names) ASSERT_TRUE(fs.WriteFileAtomic(At(name), bytes)) << name;
     }
-    std::vector<std::string> Listing() const {
-        auto names = fs.ListFiles(folder);
-        std::ranges::sort(names);
-        return names;
-    }
     // Loads the folder's buttons into `dictionary` and gives their keys in order.
     std::vector<std::string> Keys() {
-        dictionary.Clear();
         LoadFileDic(dictionary, folder, fs, codec);
         std::vector<std::string> keys;
         for (const ItemEntry& entry : dictionary) keys.push_back(entry.key);
@@ -57,9 +52,8 @@ struct FilesTest : testing::Test {
     }
     // The platform caches a profile it has read, so each file has a name of its own and never changes behind its back.
     std::string NewFile(const std::string& bytes) {
-        const std::string file = At("file" + std::to_string(++files) + ".ini");
-        EXPECT_TRUE(fs.WriteFileAtomic(file, bytes));
-        return file;
+        const std::string name = "file" + std::to_string(++files) + ".ini";
+        return MakeFiles({name}, bytes), At(name);
     }
 
     static inline int tests = 0;
@@ -72,15 +66,19 @@ struct FilesTest : testing::Test {
     int files = 0;
 };
 
-TEST_F(FilesTest, AFailedReplaceLeavesTheOldFileWholeAndAReplaceRemovesTheTemporaryFilesOfDeadWriters) {
+TEST_F(FilesTest, AHeldTargetIsTriedAgainAFailedReplaceLeavesTheOldFileWholeAndDeadWritersTemporariesGo) {
     MakeFiles({"readonly.ini", "held.ini"}, "old");
     ASSERT_TRUE(SetFileAttributesW(W("readonly.ini").c_str(), FILE_ATTRIBUTE_READONLY));
     ASSERT_TRUE(CreateDirectoryW(W("folder.ini").c_str(), nullptr));
-    // Held open without delete sharing, as by a scanner that does not let go: the retries give up.
-    UniqueKernelHandle holder(CreateFileW(W("held.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+    // Held open without any sharing, as by another program that does not let go: the retries give up.
+    const auto hold = [&] {
+        return CreateFileW(W("held.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    UniqueKernelHandle holder(hold());
+    const ULONGLONG start = GetTickCount64();
     for (const char* name : {"readonly.ini", "held.ini", "folder.ini", "missing\\file.ini"})
         EXPECT_FALSE(fs.WriteFileAtomic(At(name), std::string(100000, 'n'))) << name;
+    EXPECT_GE(GetTickCount64() - start, 150u);  // tried again after each of four pauses
     holder.reset();
     for (const char* name : {"readonly.ini", "held.ini"}) EXPECT_EQ(fs.ReadFile(At(name)), "old") << name;
 
@@ -97,12 +95,18 @@ TEST_F(FilesTest, AFailedReplaceLeavesTheOldFileWholeAndAReplaceRemovesTheTempor
         "TarnDock.ini." + std::to_string(GetCurrentProcessId()) + "-9.tmp", "TarnDock.ini.x-0.tmp"};
     MakeFiles(kept, "kept");
     MakeFiles({"TarnDock.ini.4294967292-0.tmp", "tarndock.INI.4294967288-12.TMP"}, "stale");  // no such processes
-    for (const char* name : {"held.ini", "TarnDock.ini"}) EXPECT_TRUE(fs.WriteFileAtomic(At(name), "new")) << name;
+    // Held again, and let go while the replace tries again.
+    holder.reset(hold());
+    std::thread letGo([&] { Sleep(60), holder.reset(); });
+    for (const char* name : {"held.ini", "TarnDock.ini"})
+        EXPECT_TRUE(fs.WriteFileAtomic(At(name), "new") && fs.ReadFile(At(name)) == "new") << name;
+    letGo.join();
     TerminateProcess(process.get(), 0);
+    // No temporary file of a failed replace, of a replace or of a writer that no longer runs.
+    std::vector<std::string> listing = fs.ListFiles(folder);
     kept.insert(kept.end(), {"held.ini", "readonly.ini"});
-    std::sort(kept.begin(), kept.end());
-    EXPECT_EQ(Listing(), kept);
-    for (const char* name : {"held.ini", "TarnDock.ini"}) EXPECT_EQ(fs.ReadFile(At(name)), "new") << name;
+    std::ranges::sort(kept), std::ranges::sort(listing);
+    EXPECT_EQ(listing, kept);
 }
 
 // The order file of a button folder through the platform's files and code page, Windows-1252 under Wine.
@@ -142,9 +146,9 @@ TEST_F(FilesTest, TheSettingsWeWriteReadBackThroughTheProfileFunctions) {
     for (const std::string path :
          {"C:\\Caf\xC3\xA9\\Buttons", "D:\\\xD0\x9A\xD0\xBD\xD0\xBE\xD0\xBF\xD0\xBA\xD0\xB8"}) {
         const std::string file = NewFile("; kept\r\n[Other]\r\nAlpha=1\r\n[settings]\r\n  Alpha = 3\r\n");
-        const Settings settings{0.35, 200, 230, path, false, true, 2, true, false};
-        const Placement placement{-2820, 15, 5640, 720};
-        ASSERT_TRUE(WriteSettingsFile(file, settings, placement, fs, codec));
+        const std::pair<Settings, Placement> saved{{0.35, 200, 230, path, false, true, 2, true, false},
+                                                   {-2820, 15, 5640, 720}};
+        ASSERT_TRUE(WriteSettingsFile(file, saved.first, saved.second, fs, codec));
         EXPECT_EQ(fs.ReadFile(file).value_or("").starts_with("\xFF\xFE"), path[0] == 'D');
         // clang-format off
         const std::vector<std::pair<std::string, std::string>> expected = {{"FolderPath", path}, {"Delay", "350"},
@@ -156,16 +160,15 @@ TEST_F(FilesTest, TheSettingsWeWriteReadBackThroughTheProfileFunctions) {
         EXPECT_EQ(PlatformGet(file, "Other", "Alpha"), "1");
         std::pair<Settings, Placement> read{{}, kDesignedBar};
         ReadSettingsFile({file, "C:\\Buttons"}, read.first, read.second, fs, codec);
-        EXPECT_EQ(read, std::pair(settings, placement));
+        EXPECT_EQ(read, saved);
     }
 }
 
 // Odd spacing, case, quotes, duplicates, lines without "=", comments, other sections and every line end.
 const std::string kHandWritten =
-    "orphan=before any section\r\n; a comment\r\n[ Settings ]   trailing words\r\n\tFolderPath =   \"  C:\\Quoted Path "
-    " \"  "
-    "\r\ndelay=  350\r\nAlpha\t=\t0x1F\r\nAlpha=999\r\nNoEquals\r\nLeft=-100000\nTop=12abc\rWidth=\r\nHeight='720'\r\n"
-    "Equals=a=b\r\n\r\n[Other]\r\nAlpha=5\r\n[SETTINGS]\r\nAlpha=6\r\nOnlyHere=7\r\n[A]B]\r\nk=v\r\n";
+    "orphan=before any section\r\n; a comment\r\n[ Settings ]   trailing words\r\n\tFolderPath =   \"  C:\\Quoted"
+    " Path  \"  \r\ndelay=  350\r\nAlpha\t=\t0x1F\r\nAlpha=999\r\nNoEquals\r\nLeft=-100000\nTop=12abc\rWidth=\r\n"
+    "Height='720'\r\nEquals=a=b\r\n\r\n[Other]\r\nAlpha=5\r\n[SETTINGS]\r\nAlpha=6\r\nOnlyHere=7\r\n[A]B]\r\nk=v\r\n";
 
 // clang-format off
 const std::vector<std::pair<std::string, std::string>> kQueries = {{"", "orphan"}, {"Settings", "FolderPath"},
@@ -207,8 +210,7 @@ TEST_F(FilesTest, FilesThePlatformReadsAndWritesReadTheSameThroughIniFile) {
         }
         WritePrivateProfileStringW(nullptr, nullptr, nullptr, Widen(platformFile).c_str());
         ExpectSameReads(what + " after the changes", ours, platformFile);
-        ExpectSameReads(what + " platform bytes", IniFile(DecodeTextFile(*fs.ReadFile(platformFile), codec)),
-                        platformFile);
+        ExpectSameReads(what + " their file", IniFile(DecodeTextFile(*fs.ReadFile(platformFile), codec)), platformFile);
 
         // What we wrote, read by the platform.
         ExpectSameReads(what + " our bytes", ours, NewFile(EncodeTextFile(ours.Text(), codec, UnicodeForm::Utf16Le)));

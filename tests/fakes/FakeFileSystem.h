@@ -1,16 +1,18 @@
 #pragma once
+#include <algorithm>
 #include <map>
 #include <set>
 #include <stdexcept>
 
 #include "platform/FileSystem.h"
+#include "platform/ReplaceNames.h"
 #include "platform/Text.h"
 
 namespace tarn::fakes {
 
 // An in-memory file system. Paths are compared without regard to ASCII case, and listings come in
 // case-insensitive name order, as the usual Windows file system gives them. Missing parent folders are made.
-struct FakeFileSystem final : FileSystem {
+struct FakeFileSystem final : FileSystem, ReplaceSteps {
     void AddFile(const std::string& path, std::string bytes = {}) { Add(path, std::move(bytes)); }
     void AddFolder(const std::string& path) { Add(path, std::nullopt); }
     void Remove(const std::string& path) { entries.erase(Key(path)); }
@@ -26,11 +28,29 @@ struct FakeFileSystem final : FileSystem {
         return unreadable.contains(Key(path)) ? std::nullopt : Bytes(path);
     }
     bool WriteFileAtomic(const std::string& path, std::string_view bytes) override {
-        if (!FolderExists(Parent(path)) || FolderExists(path) || readOnly.contains(Key(path))) return false;
-        if (!FileExists(path)) AddFile(path);
-        entries[Key(path)].second = bytes;  // keeps the name's case, as a replaced file does
-        return true;
+        return !FolderExists(path) && !readOnly.contains(Key(path)) && ReplaceThroughTemporary(*this, path, bytes, 4);
     }
+    // The steps of a replace, 32 bytes a write. Each write, flush and rename is a step, counted from 1 in `steps`: from
+    // the failFrom-th on, failCount of them fail, a rename as while the target is held. Bytes reach the file when
+    // flushed.
+    Result Create(const std::string& path) override {
+        if (entries.contains(Key(path))) return Result::Again;
+        return FolderExists(Parent(path)) ? (AddFile(temporary = path), steps = 0, Result::Done) : Result::Failed;
+    }
+    std::size_t Write(std::string_view bytes) override {
+        return Fails() ? 0 : (pending += bytes.substr(0, 32), std::min<std::size_t>(bytes.size(), 32));
+    }
+    bool Flush() override { return !Fails() && (entries[Key(temporary)].second = std::exchange(pending, {}), true); }
+    bool Close() override { return true; }
+    Result Rename(const std::string& from, const std::string& to) override {
+        if (Fails()) return Result::Again;
+        // A replaced file keeps its name's case.
+        entries.try_emplace(Key(to), FileNamePart(to), std::nullopt).first->second.second = Bytes(from);
+        return Remove(from), Result::Done;
+    }
+    void Pause() override {}
+    void Delete(const std::string& path) override { Remove(path), pending.clear(); }
+    bool Fails() { return ++steps >= failFrom && steps < failFrom + failCount; }
     // Every folder up to the last backslash; throws while the device is not ready.
     bool CreateDirectoryPath(const std::string& path) override {
         if (notReady) throw std::runtime_error("device not ready");
@@ -64,6 +84,8 @@ struct FakeFileSystem final : FileSystem {
     std::set<std::string> unreadable;                                                   // by Key
     std::set<std::string> readOnly;                                                     // by Key
     bool notReady = false;
+    std::string temporary, pending;  // the file being written, and its bytes not flushed yet
+    int steps = 0, failFrom = 0, failCount = 0;
 };
 
 }  // namespace tarn::fakes

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <exception>
 #include <string>
 
@@ -16,9 +15,7 @@
 namespace tarn::win32 {
 namespace {
 
-// Virus scanners and indexers hold a freshly written file for a moment.
-constexpr int kMoveAttempts = 5;
-constexpr DWORD kMoveRetryMs = 50;
+constexpr DWORD kRenameRetryMs = 50;
 constexpr DWORD kMaxChunk = 1u << 30;
 
 DWORD Attributes(const std::wstring& path) { return GetFileAttributesW(path.c_str()); }
@@ -43,43 +40,10 @@ std::vector<std::string> List(const std::string& folder, bool folders) {
     return names;
 }
 
-// Deletes the temporary file unless it was renamed into place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
-        if (!kept_) DeleteFileW(path_.c_str());
-    }
-    const std::wstring& Path() const { return path_; }
-    void Keep() { kept_ = true; }
-
-private:
-    std::wstring path_;
-    bool kept_ = false;
-};
-
 // The folder part of a path, its last separator included, and the name after it.
 std::size_t NameStart(const std::wstring& path) {
     const auto last = std::find_if(path.rbegin(), path.rend(), IsSeparator);
     return static_cast<std::size_t>(path.rend() - last);
-}
-
-// A new file beside the target, under a name that no other writer uses.
-UniqueKernelHandle CreateTemporaryBeside(const std::wstring& target, std::wstring& tempPath) {
-    static std::atomic<unsigned> counter{0};
-    const std::size_t nameStart = NameStart(target);
-    const std::string name = Narrow(target.substr(nameStart));
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = target.substr(0, nameStart) + Widen(ReplaceTemporaryName(name, GetCurrentProcessId(), counter++));
-        UniqueKernelHandle file(
-            CreateFileW(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file) return file;
-        const DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
-    }
-    return {};
 }
 
 // Temporary files of the target that writers which no longer run left behind (killed while writing).
@@ -100,25 +64,39 @@ void RemoveStaleTemporaries(const std::wstring& target) {
     } while (FindNextFileW(all.get(), &data));
 }
 
-bool WriteAll(HANDLE file, std::string_view bytes) {
-    while (!bytes.empty()) {
+// Each step of a replace one call of the platform, on the one temporary file it creates.
+class Win32ReplaceSteps final : public ReplaceSteps {
+public:
+    Result Create(const std::string& path) override {
+        file_.reset(
+            CreateFileW(Widen(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file_) return Result::Done;
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS ? Result::Again : Result::Failed;
+    }
+    std::size_t Write(std::string_view bytes) override {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), kMaxChunk));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written != chunk) return false;
-        bytes.remove_prefix(chunk);
+        return ::WriteFile(file_.get(), bytes.data(), chunk, &written, nullptr) && written == chunk ? chunk : 0;
     }
-    return true;
-}
+    bool Flush() override { return FlushFileBuffers(file_.get()) != FALSE; }
+    bool Close() override { return file_.close(); }
+    Result Rename(const std::string& from, const std::string& to) override {
+        if (MoveFileExW(Widen(from).c_str(), Widen(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return Result::Done;
+        renameError = GetLastError();
+        const bool held = renameError == ERROR_SHARING_VIOLATION || renameError == ERROR_ACCESS_DENIED ||
+                          renameError == ERROR_LOCK_VIOLATION;
+        return held ? Result::Again : Result::Failed;
+    }
+    void Pause() override { Sleep(kRenameRetryMs); }
+    void Delete(const std::string& path) override { DeleteFileW(Widen(path).c_str()); }
 
-bool MoveIntoPlace(const std::wstring& from, const std::wstring& to) {
-    for (int attempt = 0; attempt < kMoveAttempts; ++attempt) {
-        if (attempt > 0) Sleep(kMoveRetryMs);
-        if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-        const DWORD error = GetLastError();
-        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED && error != ERROR_LOCK_VIOLATION) break;
-    }
-    return false;
-}
+    DWORD renameError = 0;  // of the last rename that failed
+
+private:
+    UniqueKernelHandle file_;
+};
 
 // Where the folders that can be created begin: after "\\server\share" or a "\\?\" prefix.
 std::size_t CreatableStart(const std::wstring& path) {
@@ -188,18 +166,11 @@ bool Win32FileSystem::WriteFileAtomic(const std::string& path, std::string_view 
         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
         return false;
     }
-    std::wstring tempPath;
-    UniqueKernelHandle file = CreateTemporaryBeside(target, tempPath);
-    if (!file) return false;
-    TemporaryFile temp(tempPath);
-    const bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
-    // Closed before a failed temporary file is deleted: an open file cannot be, and would stay behind.
-    if (!file.close() || !written) return false;
-    if (!MoveIntoPlace(temp.Path(), target)) {
-        LogLastError(L"MoveFileExW of a replaced file");
+    Win32ReplaceSteps steps;
+    if (!ReplaceThroughTemporary(steps, path, bytes, GetCurrentProcessId())) {
+        if (steps.renameError != 0) Log(L"MoveFileExW of a replaced file", steps.renameError);
         return false;
     }
-    temp.Keep();
     RemoveStaleTemporaries(target);
     return true;
 }
