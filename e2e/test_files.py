@@ -40,6 +40,8 @@ START = [  # settings file, order file, the bar's place, pictures, the order the
      HOME, 4, ["<>", "c.txt", "a.txt", "b.txt"], {}),
     ("a 300-digit number, an empty file", ini(keys("Left=" + "1" * 300, "Top=1500")), b"", Rect(836, 100, 376, 48), 3,
      "abc", {}),
+    ("a size far beyond the screen", ini(keys(*(f"{k}=99999999999999999999" for k in ("Width", "Height")))), KEEP,
+     Rect(506, 0, 1036, 780), 3, "abc", {}),  # half on the screen at the largest size the system gives a window
     ("folders", FOLDER, FOLDER, HOME, 5, None, None),
 ]
 
@@ -66,8 +68,8 @@ def journey(s):
         before = order.read_bytes() if order_file is KEEP else None
         program, bar = Bar.start(s)
         s.move(bar.rect.x, bar.rest[1])  # on its frame: at once solid where that is the screen's edge
-        s.wait_screen(bar.left, bar.solid, 5, f"the bar to turn solid ({name})")
         bar.band = Rect(bar.band.x, bar.band.y, min(bar.band.right, 1024) - bar.band.x, BAND)  # what the screen shows
+        s.wait_screen(bar.band, bar.solid, 5, f"the bar to turn solid ({name})")
         check_equal((bar.rect, len(bar.icons(s.screenshot(name.split(",")[0].replace(" ", "-"))))),
                     (place, pictures), f"the place and pictures ({name})")
         s.close(program)
