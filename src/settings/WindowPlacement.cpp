@@ -45,10 +45,10 @@ Rect PlaceWindowRect(const Placement& place, bool half, const Screen& screen) {
 void PlaceWindowOnScreen(Window& window, const Screen& screen, const Placement& twips, bool half) {
     const Rect wanted = PlaceWindowRect(twips, half, screen);
     window.Move(wanted);
-    // The system keeps a window's size within bounds of about the screen's: a size it did not take is placed
-    // again as taken, else a stored size far beyond the screen leaves the window wholly off it.
+    // The system keeps a window no larger than about the screen: one it made smaller is placed again at the size
+    // it took, else a stored size far beyond the screen leaves the window wholly off it.
     const Rect taken = window.WindowRect();
-    if (taken.Width() == wanted.Width() && taken.Height() == wanted.Height()) return;
+    if (taken.Width() >= wanted.Width() && taken.Height() >= wanted.Height()) return;
     const TwipScale scale = screen.Twips();
     window.Move(PlaceWindowRect({twips.left, twips.top, scale.TwipsX(taken.Width()), scale.TwipsY(taken.Height())},
                                 half, screen));
