@@ -17,8 +17,8 @@ START = [  # settings file, order file, the bar's place, pictures, the order the
     ("the noise's settings read again, a header only", KEEP, ini(HEAD[:-13]), HOME, 3, "abc", {}),
     ("1 MB lines", ini("[Settings]\r\nJunk=" + "x" * 2**20 + "\r\nLeft=3000\r\nTop=1500"),
      ini(HEAD + "y" * 2**20 + "\r\nc.txt"), Rect(200, 100, 376, 48), 3, "cab", {}),
-    ("NUL bytes", ini("[Settings]\r\nLe\0ft=6000\r\nLeft=30\0" + "00\r\nTop=1500"), ini(HEAD + "b.t\0xt\r\nc.txt\0\r\nc.txt"),
-     Rect(2, 100, 376, 48), 3, "cab", {}),
+    ("NUL bytes", ini("[Settings]\r\nLe\0ft=6000\r\nLeft=30\0" + "00\r\nTop=1500"),  # a name "Le", a value "30"
+     ini(HEAD + "b.t\0xt\r\nc.txt\0\r\nc.txt"), Rect(2, 100, 376, 48), 3, "cab", {}),
     ("UTF-16 BE under an LE mark", ini(PLACE, b"\xFF\xFE", "utf-16-be"), ini(HEAD + "c.txt", b"\xFF\xFE", "utf-16-be"),
      HOME, 3, "abc", {}),
     ("UTF-16 LE under a BE mark", ini(PLACE, b"\xFE\xFF", "utf-16-le"), ini(HEAD + "c.txt", b"\xFE\xFF", "utf-16-le"),
@@ -33,8 +33,8 @@ START = [  # settings file, order file, the bar's place, pictures, the order the
      ini(HEAD + "C:\\windows\\notepad.exe\r\n..\\x.txt\r\nb.txt"), Rect(0, 0, 376, 48), 3, "bac",
      dict(Delay="1661992959", Alpha="999")),
     ("the huge numbers read again", KEEP, KEEP, Rect(0, 0, 376, 48), 3, "bac", dict(Delay="1661992959", Alpha="999")),
-    ("broken numbers, a trailing dot or blank", ini(keys("Left=abc", "Top=", "Width= 7500 ")),
-     ini(HEAD + "c.txt.\r\nb.txt \r\nb.txt"), Rect(0, 0, 500, 48), 3, "bac", {}),
+    ("broken numbers, a trailing dot or blank", ini(keys("Left=abc", "Width=", "Top= 1500 ")),  # 0, the default
+     ini(HEAD + "c.txt.\r\nb.txt \r\nb.txt"), Rect(0, 100, 376, 48), 3, "bac", {}),
     ("an empty file, device names", b"", ini(HEAD + "CON\r\nNUL.txt\r\nCOM1\r\nc.txt"), HOME, 3, "cab", {}),
     ("a header only, a 300-character name", ini("[Settings]"), ini(HEAD + "x" * 300 + ".txt\r\n<>\r\nc.txt"),
      HOME, 4, ["<>", "c.txt", "a.txt", "b.txt"], {}),
