@@ -43,7 +43,15 @@ Rect PlaceWindowRect(const Placement& place, bool half, const Screen& screen) {
 }
 
 void PlaceWindowOnScreen(Window& window, const Screen& screen, const Placement& twips, bool half) {
-    window.Move(PlaceWindowRect(twips, half, screen));
+    const Rect wanted = PlaceWindowRect(twips, half, screen);
+    window.Move(wanted);
+    // The system keeps a window no larger than about the screen: one it made smaller is placed again at the size
+    // it took, else a stored size far beyond the screen leaves the window wholly off it.
+    const Rect taken = window.WindowRect();
+    if (taken.Width() >= wanted.Width() && taken.Height() >= wanted.Height()) return;
+    const TwipScale scale = screen.Twips();
+    window.Move(PlaceWindowRect({twips.left, twips.top, scale.TwipsX(taken.Width()), scale.TwipsY(taken.Height())},
+                                half, screen));
 }
 
 }  // namespace tarn
