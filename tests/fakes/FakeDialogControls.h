@@ -46,10 +46,7 @@ struct FakeListView final : Placed<ListView> {
     const ListRow& Row(int index) const override { return rows.at(std::size_t(index)); }
     // Whether a row other than `except` holds the non-empty key.
     bool Holds(const std::string& key, int except = -1) const {
-        for (int i = 0; i < Count(); ++i) {
-            if (i != except && !key.empty() && rows[std::size_t(i)].key == key) return true;
-        }
-        return false;
+        return !key.empty() && std::ranges::count(rows, key, &ListRow::key) > (except >= 0 && Row(except).key == key);
     }
     void InsertRow(int index, const ListRow& row) override {
         if (Holds(row.key)) return;
@@ -84,13 +81,9 @@ struct FakeListView final : Placed<ListView> {
     // The rows, blank-separated: "<>" for a separator, the key for a file row, and "key/text" when its text is not
     // its key.
     std::string Texts() const {
-        std::string texts;
-        for (const ListRow& r : rows) {
-            texts += (texts.empty() ? "" : " ") + (r.key.empty()     ? "<>"
-                                                   : r.key == r.text ? r.key
-                                                                     : r.key + "/" + r.text);
-        }
-        return texts;
+        std::string t;
+        for (const ListRow& r : rows) t += (r.key.empty() ? "<>" : r.key + (r.key == r.text ? "" : "/" + r.text)) + " ";
+        return t.substr(0, t.empty() ? 0 : t.size() - 1);
     }
     std::vector<ListRow> rows;
     std::string columns, dragImage;  // the column captions; the picture of the last drag begun
@@ -111,23 +104,20 @@ struct FakeTreeView final : Placed<TreeView> {
     int selected = 0;
 };
 
-// A modal window that, while shown, runs the user's scripted actions in turn until one of them ends it; a script
-// that runs out closes it as the close box does. A showing takes the script, the next one finds none.
+// A modal window that, while shown, runs what the user does in it; when that is done it closes as the close box
+// does. A showing takes the user's actions, the next one finds none.
 struct FakeModalDialog final : ModalDialog {
-    using Script = std::vector<std::function<void()>>;
     void SetTitle(const std::string& value) override { title = value; }
     void ShowModal() override {
         open = true;
-        for (const auto& action : std::exchange(script, {})) {
-            if (open) action();
-        }
+        if (const auto actions = std::exchange(user, {})) actions();
         open = false;
     }
     void EndModal() override { open = false; }
     Rect HomeMonitor() const override { return homeMonitor; }
     int Dpi() const override { return dpi; }
     const Control* ControlAt(Point) const override { return underPointer; }
-    Script script;
+    std::function<void()> user;
     std::string title;
     bool open = false;
     Rect homeMonitor{0, 0, 1024, 768};

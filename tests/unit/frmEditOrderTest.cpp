@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <regex>
 #include <sstream>
 
-#include "fakes/FakeControls.h"
 #include "fakes/FakeDialogControls.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeServices.h"
 #include "fakes/FakeTextCodec.h"
 #include "order/EditOrderForm.h"
 #include "order/frmEditOrder.h"
@@ -23,29 +21,19 @@ const std::string kHeader =
     "; >>> This file has been created and is used by the program TarnDock. <<<\r\n[FileNames]\r\n";
 const std::string kZhuk = "\xD0\x96\xD1\x83\xD0\xBA.lnk";  // not in the code page
 
-std::vector<std::string> Words(const std::string& text) {
-    std::istringstream in(text);
-    std::vector<std::string> words;
-    for (std::string word; in >> word;) words.push_back(word);
-    return words;
-}
-
 // An order file of the given lines, blank-separated.
 std::string Order(const std::string& lines) {
-    std::string bytes = kHeader;
-    for (const std::string& line : Words(lines)) bytes += line + "\r\n";
-    return bytes;
+    return kHeader + std::regex_replace(lines, std::regex(" "), "\r\n") + (lines.empty() ? "" : "\r\n");
 }
 
 // The editor with its controls at their designed places for the DPI, in a window whose frame is 8 pixels wide.
 struct EditorRig {
     explicit EditorRig(int dpi = 96, const std::string& files = "") : scale{dpi} {
         dialog.dpi = dpi, fs.AddFolder(kFolder);
-        for (const std::string& name : Words(files)) fs.AddFile(std::string(kFolder) + "\\" + name);
+        std::istringstream names(files);
+        for (std::string name; names >> name;) fs.AddFile(std::string(kFolder) + "\\" + name);
     }
-    int Open(FakeModalDialog::Script script = {}) {
-        return dialog.script = std::move(script), editor.ShowForm(kFolder);
-    }
+    int Open(std::function<void()> user = {}) { return dialog.user = std::move(user), editor.ShowForm(kFolder); }
     // One user action per character: a digit selects that row; u n the Up and Down buttons; i x the Ins and Del keys,
     // I X the Insert and Delete buttons.
     void Do(std::string_view actions) {
@@ -113,7 +101,7 @@ TEST(frmEditOrder, ListsTheFolderInTheBarsOrderAndOkWritesItBackAsTheBarDoes) {
     for (const auto& c : cases) {
         EditorRig rig(96, c.files);
         if (c.order) rig.fs.AddFile(kOrderPath, (c.bom ? "\xEF\xBB\xBF" : "") + Order(*c.order));
-        EXPECT_EQ(rig.Open({[&] { rig.editor.cmdOK_Click(); }}), 1);
+        EXPECT_EQ(rig.Open([&] { rig.editor.cmdOK_Click(); }), 1);
         EXPECT_EQ(rig.LV.Texts(), c.rows);
         EXPECT_EQ(rig.fs.Bytes(kOrderPath), (c.bom ? "\xEF\xBB\xBF" : "") + Order(c.rows)) << c.files;
     }
@@ -165,7 +153,7 @@ TEST(frmEditOrder, MovesInsertsAndDeletesRowsAndEnablesTheButtonsThatCanAct) {
     };
     for (const auto& c : cases) {
         EditorRig rig(96, c.files);
-        rig.Open({[&] { rig.Do(c.actions), rig.editor.cmdOK_Click(); }});
+        rig.Open([&] { rig.Do(c.actions), rig.editor.cmdOK_Click(); });
         EXPECT_EQ(rig.LV.Texts(), c.rows) << c.actions;
         EXPECT_EQ(rig.State(), c.state) << c.actions;
         EXPECT_EQ(rig.fs.Bytes(kOrderPath), Order(c.rows)) << c.actions;
@@ -269,13 +257,13 @@ TEST(frmEditOrder, AFailedSaveKeepsTheWindowOpenAndCancelOrTheCloseBoxWriteNothi
         const std::string old = Order("b a");
         rig.fs.AddFile(kOrderPath, old);
         rig.fs.readOnly.insert(FakeFileSystem::Key(kOrderPath));
-        FakeModalDialog::Script script{[&] { rig.Do("0n"), rig.editor.cmdOK_Click(); },
-                                       [&] {
-                                           EXPECT_EQ(rig.LV.Texts(), "a b");
-                                           rig.fs.readOnly.clear();
-                                       }};
-        if (!closeBox) script.push_back([&] { rig.editor.cmdCancel_Click(); });
-        EXPECT_EQ(rig.Open(script), 2);
+        EXPECT_EQ(rig.Open([&] {
+            rig.Do("0n"), rig.editor.cmdOK_Click();
+            EXPECT_TRUE(rig.dialog.open && rig.LV.Texts() == "a b");
+            rig.fs.readOnly.clear();
+            if (!closeBox) rig.editor.cmdCancel_Click();
+        }),
+                  2);
         EXPECT_EQ(rig.fs.Bytes(kOrderPath), old);
         EXPECT_EQ(rig.messageBox.text, "TarnDock Error: The order could not be saved.\r\nC:\\B\\TarnDock_Folder.ini");
     }

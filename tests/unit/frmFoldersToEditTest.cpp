@@ -60,8 +60,10 @@ TEST(frmFoldersToEdit, ReturnsOneOnceAnyEditorWroteItsOrderFile) {
     for (const auto& c : cases) {
         PickerRig rig(c.subFolders);
         rig.host.results = c.editorResults;
-        rig.dialog.script.assign(c.editorResults.size(), [&] { rig.picker.cmdEditOrder_Click(); });
-        rig.dialog.script.push_back([&] { rig.picker.cmdClose_Click(); });
+        rig.dialog.user = [&] {
+            for (std::size_t i = 0; i < c.editorResults.size(); ++i) rig.picker.cmdEditOrder_Click();
+            rig.picker.cmdClose_Click();
+        };
         EXPECT_EQ(rig.picker.ShowForm(c.folder), c.result) << testing::PrintToString(c.editorResults);
         EXPECT_EQ(rig.host.opened, Opened(c.editorResults.size(), {kButtons, false}));
         EXPECT_EQ(!rig.dialog.title.empty(), c.subFolders && c.folder == std::string(kButtons));
@@ -72,30 +74,24 @@ TEST(frmFoldersToEdit, ShowsTheFolderAndItsDirectSubFoldersAndOpensTheEditorFrom
     PickerRig rig;
     rig.shell.iconRule = [](const std::string& path) { return path == kButtons ? std::optional(3) : std::nullopt; };
     rig.window.taskbar = false;
-    rig.dialog.script = {
-        [&] {
-            EXPECT_EQ(rig.TV.nodes, (std::vector<TreeNode>{{kButtons, "Buttons", "I3", 0},
-                                                           {"C:\\T\\Buttons\\games", "games", "I1", 1},
-                                                           {"C:\\T\\Buttons\\Tools", "Tools", "I1", 1}}));
-            EXPECT_TRUE(rig.TV.Expanded(1) && rig.TV.Selected() == 1 && rig.window.taskbar);
-            EXPECT_EQ(rig.dialog.title, "TarnDock - Select folder");
-            rig.picker.Form_KeyDown(Key::F9, 0);
-        },
-        [&] {
-            rig.TV.Select(3), rig.picker.TV_NodeClick(3);
-            EXPECT_EQ(rig.cmdEditOrder.Caption(), "Edit menu item order");
-            rig.picker.TV_KeyDown(Key::Return, 0);
-            EXPECT_TRUE(rig.TV.Expanded(3));
-        },
-        [&] { rig.picker.Form_KeyDown(Key::F9, kShiftMask); }, [&] { rig.picker.TV_KeyDown(Key::Return, kCtrlMask); },
-        [&] {
-            rig.TV.Select(1), rig.picker.TV_NodeClick(1);
-            EXPECT_EQ(rig.cmdEditOrder.Caption(), "Edit button order");
-            rig.picker.TV_DblClick();
-            rig.picker.cmdEditOrder_Click();
-        },
+    rig.dialog.user = [&] {
+        EXPECT_EQ(rig.TV.nodes, (std::vector<TreeNode>{{kButtons, "Buttons", "I3", 0},
+                                                       {"C:\\T\\Buttons\\games", "games", "I1", 1},
+                                                       {"C:\\T\\Buttons\\Tools", "Tools", "I1", 1}}));
+        EXPECT_TRUE(rig.TV.Expanded(1) && rig.TV.Selected() == 1 && rig.window.taskbar);
+        EXPECT_EQ(rig.dialog.title, "TarnDock - Select folder");
+        rig.picker.Form_KeyDown(Key::F9, 0);
+        rig.TV.Select(3), rig.picker.TV_NodeClick(3);
+        EXPECT_EQ(rig.cmdEditOrder.Caption(), "Edit menu item order");
+        rig.picker.TV_KeyDown(Key::Return, 0);
+        EXPECT_TRUE(rig.TV.Expanded(3));
+        rig.picker.Form_KeyDown(Key::F9, kShiftMask), rig.picker.TV_KeyDown(Key::Return, kCtrlMask);
+        rig.TV.Select(1), rig.picker.TV_NodeClick(1);
+        EXPECT_EQ(rig.cmdEditOrder.Caption(), "Edit button order");
+        rig.picker.TV_DblClick(), rig.picker.cmdEditOrder_Click();
         // The picker stays open and has its taskbar button back.
-        [&] { EXPECT_TRUE(rig.dialog.open && rig.window.taskbar); }};
+        EXPECT_TRUE(rig.dialog.open && rig.window.taskbar);
+    };
     rig.picker.ShowForm(kButtons);
     EXPECT_EQ(rig.host.opened,
               (Opened{{kButtons, false}, {"C:\\T\\Buttons\\Tools", true}, {kButtons, false}, {kButtons, false}}));

@@ -32,16 +32,16 @@ struct SelectRig {
     // One user action per character: a digit highlights that entry, - none; E Enter, L and R the arrow keys, D a double
     // click, O and C the buttons.
     int Open(const std::string& path, std::string_view actions = "") {
-        dialog.script = {[this, actions] {
+        dialog.user = [this, actions] {
             for (const char a : actions) {
                 if ((a >= '0' && a <= '9') || a == '-') DirList.highlighted = a == '-' ? -1 : a - '0';
-                if (a == 'E') form.DirList_KeyDown(Key::Return, 0);
-                if (a == 'L' || a == 'R') form.DirList_KeyDown(a == 'L' ? Key::Left : Key::Right, kShiftMask);
+                if (a == 'E' || a == 'L' || a == 'R')
+                    form.DirList_KeyDown(a == 'E' ? Key::Return : a == 'L' ? Key::Left : Key::Right, 0);
                 if (a == 'D') form.DirList_DblClick();
                 if (a == 'O') form.cmdOK_Click();
                 if (a == 'C') form.cmdCancel_Click();
             }
-        }};
+        };
         return form.ShowForm(path, newPath);
     }
     std::vector<std::string> Shown() const {
