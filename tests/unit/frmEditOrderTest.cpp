@@ -202,14 +202,11 @@ TEST(frmEditOrder, TheMarkerFollowsThePointerAndScrollsAPartlyShownRowIntoView) 
     rig.Open();
     rig.LV.Move({8, 80, 257, 80 + 25 + 1 + 3 * 20 + 10});  // three rows and a part of the fourth
     rig.Drag(0, {3});
-    EXPECT_EQ(rig.LV.top, 1);
-    EXPECT_EQ(rig.picPos.Bounds().top, 80 + rig.LV.RowRect(3).top);
+    EXPECT_EQ(std::pair(rig.LV.top, rig.picPos.Bounds().top), std::pair(1, 80 + rig.LV.RowRect(3).top));
     // The timer hides the marker while the pointer is over another control, and leaves it over the list.
-    rig.dialog.underPointer = &rig.LV;
-    rig.editor.tmrCheckPos_Timer();
+    rig.dialog.underPointer = &rig.LV, rig.editor.tmrCheckPos_Timer();
     EXPECT_TRUE(rig.picPos.Visible());
-    rig.dialog.underPointer = &rig.cmdOK;
-    rig.editor.tmrCheckPos_Timer();
+    rig.dialog.underPointer = &rig.cmdOK, rig.editor.tmrCheckPos_Timer();
     EXPECT_FALSE(rig.picPos.Visible());
     // Outside the list nothing moves.
     rig.editor.LV_DragOver(-15, 30);
