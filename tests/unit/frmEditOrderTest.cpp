@@ -46,7 +46,6 @@ struct EditorRig {
             if (a == 'X') editor.cmdDeleteSeparator_Click();
         }
     }
-    // The selected row and "U", "D" and "X" where Up, Down and Delete are enabled.
     std::string State() const {
         return std::to_string(LV.Selected()) + " " + (cmdUp.Enabled() ? "U" : "-") + (cmdDown.Enabled() ? "D" : "-") +
                (cmdDeleteSeparator.Enabled() ? "X" : "-");
@@ -82,31 +81,6 @@ struct EditorRig {
                          cmdOK, LV, picBox, ilIcons, picMouse, ilMouse, picPos, tmrCheckPos}};
 };
 
-// The order file's Unicode form is kept.
-TEST(frmEditOrder, ListsTheFolderInTheBarsOrderAndOkWritesItBackAsTheBarDoes) {
-    const struct {
-        std::string files;
-        std::optional<std::string> order;
-        bool bom;
-        std::string rows;
-    } cases[] = {
-        {"a.lnk b.lnk c.lnk", "b.lnk <> a.lnk", false, "b.lnk <> a.lnk c.lnk"},
-        // Names match the listing without regard to case and keep the order file's spelling; the program's own
-        // files never become rows.
-        {"Editor.lnk Desktop.INI tarndock_folder.ini.412-3.tmp x.txt", "gone.lnk EDITOR.lnk", false,
-         "EDITOR.lnk x.txt"},
-        {"a.lnk " + kZhuk, kZhuk, true, kZhuk + " a.lnk"},
-        {"", std::nullopt, false, ""},
-    };
-    for (const auto& c : cases) {
-        EditorRig rig(96, c.files);
-        if (c.order) rig.fs.AddFile(kOrderPath, (c.bom ? "\xEF\xBB\xBF" : "") + Order(*c.order));
-        EXPECT_EQ(rig.Open([&] { rig.editor.cmdOK_Click(); }), 1);
-        EXPECT_EQ(rig.LV.Texts(), c.rows);
-        EXPECT_EQ(rig.fs.Bytes(kOrderPath), (c.bom ? "\xEF\xBB\xBF" : "") + Order(c.rows)) << c.files;
-    }
-}
-
 TEST(frmEditOrder, RowsCarryTheirIconsSeparatorsTheirGreyTextAndTheFirstRowIsSelected) {
     EditorRig rig(96, "a.lnk b.txt");
     rig.window.taskbar = false;
@@ -129,34 +103,45 @@ TEST(frmEditOrder, RowsCarryTheirIconsSeparatorsTheirGreyTextAndTheFirstRowIsSel
     EXPECT_EQ(rig.LV.Texts(), "<> b.txt <> a.lnk");
 }
 
-// What is saved is what the list showed; file rows keep their keys through every move.
-TEST(frmEditOrder, MovesInsertsAndDeletesRowsAndEnablesTheButtonsThatCanAct) {
+// The rows are the folder's files in the bar's order; OK writes what the list shows as the bar does, in the order
+// file's Unicode form. File rows keep their keys through every move.
+TEST(frmEditOrder, ListsTheFolderInTheBarsOrderMovesInsertsAndDeletesRowsAndOkWritesThem) {
     const struct {
-        const char* files;
+        std::string files;
+        std::optional<std::string> order;
         std::string_view actions;
-        const char* rows;
-        std::string_view state;
+        std::string rows;
+        std::string_view state;  // the selected row, and U D X where Up, Down and Delete are enabled
+        bool bom = false;
     } cases[] = {
-        {"a b c", "0u", "a b c", "0 -D-"},  // the first row up
-        {"a b c", "2n", "a b c", "2 U--"},  // the last row down
-        {"a b c", "0n", "b a c", "1 UD-"},
-        {"a b c", "1u", "b a c", "0 -D-"},
-        {"a b c", "1n", "a c b", "2 U--"},
-        {"a b c", "0i", "<> a b c", "1 UD-"},
-        {"a b c", "2i2n", "a b c <>", "3 U-X"},  // a separator moves like a row
-        {"a b c", "1i1n", "a b <> c", "2 UDX"},
-        {"a b c", "0x1X", "a b c", "1 UD-"},  // a file row is never deleted
-        {"a b c", "2i2n3X", "a b c", "2 U--"},
-        {"a", "0nu", "a", "0 ---"},
-        {"", "I", "<>", "0 --X"},
-        {"", "IX", "", "-1 ---"},
+        {"a.lnk b.lnk c.lnk", "b.lnk <> a.lnk", "", "b.lnk <> a.lnk c.lnk", "0 -D-"},
+        // Names match the listing without regard to case and keep the order file's spelling; the program's own
+        // files never become rows.
+        {"Editor.lnk Desktop.INI tarndock_folder.ini.412-3.tmp x.txt", "gone.lnk EDITOR.lnk", "", "EDITOR.lnk x.txt",
+         "0 -D-"},
+        {"a.lnk " + kZhuk, kZhuk, "", kZhuk + " a.lnk", "0 -D-", true},
+        {"", std::nullopt, "", "", "-1 ---"},
+        {"a b c", {}, "0u", "a b c", "0 -D-"},  // the first row up
+        {"a b c", {}, "2n", "a b c", "2 U--"},  // the last row down
+        {"a b c", {}, "0n", "b a c", "1 UD-"},
+        {"a b c", {}, "1u", "b a c", "0 -D-"},
+        {"a b c", {}, "1n", "a c b", "2 U--"},
+        {"a b c", {}, "0i", "<> a b c", "1 UD-"},
+        {"a b c", {}, "2i2n", "a b c <>", "3 U-X"},  // a separator moves like a row
+        {"a b c", {}, "1i1n", "a b <> c", "2 UDX"},
+        {"a b c", {}, "0x1X", "a b c", "1 UD-"},  // a file row is never deleted
+        {"a b c", {}, "2i2n3X", "a b c", "2 U--"},
+        {"a", {}, "0nu", "a", "0 ---"},
+        {"", {}, "I", "<>", "0 --X"},
+        {"", {}, "IX", "", "-1 ---"},
     };
     for (const auto& c : cases) {
         EditorRig rig(96, c.files);
-        rig.Open([&] { rig.Do(c.actions), rig.editor.cmdOK_Click(); });
-        EXPECT_EQ(rig.LV.Texts(), c.rows) << c.actions;
-        EXPECT_EQ(rig.State(), c.state) << c.actions;
-        EXPECT_EQ(rig.fs.Bytes(kOrderPath), Order(c.rows)) << c.actions;
+        if (c.order) rig.fs.AddFile(kOrderPath, (c.bom ? "\xEF\xBB\xBF" : "") + Order(*c.order));
+        EXPECT_EQ(rig.Open([&] { rig.Do(c.actions), rig.editor.cmdOK_Click(); }), 1);
+        EXPECT_EQ(rig.LV.Texts(), c.rows) << c.files << c.actions;
+        EXPECT_EQ(rig.State(), c.state) << c.files << c.actions;
+        EXPECT_EQ(rig.fs.Bytes(kOrderPath), (c.bom ? "\xEF\xBB\xBF" : "") + Order(c.rows)) << c.files << c.actions;
     }
 }
 
