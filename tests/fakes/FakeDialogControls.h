@@ -105,12 +105,11 @@ struct FakeTreeView final : Placed<TreeView> {
 };
 
 // A modal window that, while shown, runs what the user does in it; when that is done it closes as the close box
-// does. A showing takes the user's actions, the next one finds none.
+// does.
 struct FakeModalDialog final : ModalDialog {
     void SetTitle(const std::string& value) override { title = value; }
     void ShowModal() override {
-        open = true;
-        if (const auto actions = std::exchange(user, {})) actions();
+        if (open = true; user) user();
         open = false;
     }
     void EndModal() override { open = false; }
