@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 #include "dialogs/HelpForm.h"
 #include "dialogs/frmHelp.h"
 #include "fakes/FakeDialogControls.h"
-#include "fakes/FakeOptionsControls.h"
-#include "fakes/FakeServices.h"
 
 namespace tarn {
 namespace {
@@ -15,18 +14,17 @@ namespace {
 using namespace fakes;
 
 struct HelpRig {
-    HelpRig() { txtHelp.bounds = HelpForm::txtHelp.bounds; }
     FakeShell shell;
     FakeFormWindow window;
-    FakeTextBox txtHelp;
+    FakeTextBox txtHelp{HelpForm::txtHelp.bounds};
     FakeButton lblLink{HelpForm::lblLink.bounds};
     FakeButton cmdClose{HelpForm::cmdClose.bounds};
     frmHelp form{{shell, "C:\\Tools\\TarnDock"}, {window, window, txtHelp, lblLink, cmdClose}};
 };
 
 // Close centred on 38 % of the width, the link above it, the text above both, all m = 8 from the edges; a step
-// that would give a negative size is skipped and the others still run.
-TEST(frmHelp, ResizeLaysOutAndSkipsStepsThatDoNotFit) {
+// that would give a negative size is skipped and the others still run. The link opens the page beside the program.
+TEST(frmHelp, ShowsTheTextLaidOutSkipsStepsThatDoNotFitAndOpensThePage) {
     struct Case {
         Size client;
         Rect close, link, text;
@@ -39,19 +37,14 @@ TEST(frmHelp, ResizeLaysOutAndSkipsStepsThatDoNotFit) {
     for (const auto& c : kCases) {
         HelpRig rig;
         rig.window.rect = {0, 0, c.client.cx, c.client.cy};
-        rig.form.Form_Resize();
-        EXPECT_EQ(rig.cmdClose.Bounds(), c.close) << c.client.cx;
-        EXPECT_EQ(rig.lblLink.Bounds(), c.link) << c.client.cx;
-        EXPECT_EQ(rig.txtHelp.Bounds(), c.text) << c.client.cx;
+        rig.form.Form_Load();
+        EXPECT_TRUE(rig.window.title == "TarnDock - Help" && rig.txtHelp.text == HelpForm::kHelpText);
+        EXPECT_EQ((std::array{rig.cmdClose.Bounds(), rig.lblLink.Bounds(), rig.txtHelp.Bounds()}),
+                  (std::array{c.close, c.link, c.text}))
+            << c.client.cx;
+        rig.form.lblLink_Click();
+        EXPECT_EQ(rig.shell.opened, (decltype(rig.shell.opened){{"C:\\Tools\\TarnDock\\TarnDock-Help.html", ""}}));
     }
-}
-
-TEST(frmHelp, ShowsTheTextAndOpensThePageBesideTheProgram) {
-    HelpRig rig;
-    rig.form.Form_Load();
-    EXPECT_TRUE(rig.window.title == "TarnDock - Help" && rig.txtHelp.text == HelpForm::kHelpText);
-    rig.form.lblLink_Click();
-    EXPECT_EQ(rig.shell.opened, (decltype(rig.shell.opened){{"C:\\Tools\\TarnDock\\TarnDock-Help.html", ""}}));
 }
 
 // An empty line first; each section a heading " === ... === ", an empty line and its lines; two empty lines

@@ -4,14 +4,26 @@
 
 #include "dialogs/frmSelectFolder.h"
 #include "fakes/FakeDialogControls.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeOptionsControls.h"
-#include "fakes/FakeServices.h"
+#include "platform/FolderList.h"
 
 namespace tarn {
 namespace {
 
 using namespace fakes;
+
+struct FakeFolderList final : Placed<FolderList> {
+    void SetRows(std::vector<FolderRow> r, int h) override { rows = std::move(r), highlighted = h; }
+    int Count() const override { return static_cast<int>(rows.size()); }
+    const FolderRow& Row(int index) const override { return rows.at(static_cast<std::size_t>(index)); }
+    int Highlighted() const override { return highlighted; }
+    std::vector<FolderRow> rows;
+    int highlighted = -1;
+};
+struct FakeDriveChoice final : Placed<DriveChoice> {
+    std::string Drive() const override { return drive; }
+    void SetDrive(const std::string& d) override { drive = d; }
+    std::string drive;
+};
 
 struct SelectRig {
     SelectRig() {
@@ -19,20 +31,17 @@ struct SelectRig {
     }
     // One user action per character: a digit highlights that entry, - none; E Enter, L and R the arrow keys, D a double
     // click, O and C the buttons.
-    int Open(const std::string& path, std::string_view actions) {
-        FakeModalDialog::Script script;
-        for (const char a : actions) {
-            script.push_back([this, a] {
+    int Open(const std::string& path, std::string_view actions = "") {
+        dialog.user = [this, actions] {
+            for (const char a : actions) {
                 if ((a >= '0' && a <= '9') || a == '-') DirList.highlighted = a == '-' ? -1 : a - '0';
-                if (a == 'E') form.DirList_KeyDown(Key::Return, 0);
-                if (a == 'L') form.DirList_KeyDown(Key::Left, 0);
-                if (a == 'R') form.DirList_KeyDown(Key::Right, kShiftMask);
+                if (a == 'E' || a == 'L' || a == 'R')
+                    form.DirList_KeyDown(a == 'E' ? Key::Return : a == 'L' ? Key::Left : Key::Right, 0);
                 if (a == 'D') form.DirList_DblClick();
                 if (a == 'O') form.cmdOK_Click();
                 if (a == 'C') form.cmdCancel_Click();
-            });
-        }
-        dialog.scripts.push_back(std::move(script));
+            }
+        };
         return form.ShowForm(path, newPath);
     }
     std::vector<std::string> Shown() const {
@@ -53,7 +62,7 @@ struct SelectRig {
 
 TEST(frmSelectFolder, ListsAncestorsTheFolderAndItsSubFoldersAndKeepsThemForADriveItCannotRead) {
     SelectRig rig;
-    rig.Open("C:\\A\\B\\", "");
+    rig.Open("C:\\A\\B\\");
     EXPECT_EQ(rig.Shown(), (std::vector<std::string>{"C:\\", " A", "  B", "   C1", "   C2"}));
     EXPECT_TRUE(rig.DirList.highlighted == 2 && rig.DirList.rows[3].path == "C:\\A\\B\\C1");
     EXPECT_TRUE(rig.DriveList.drive == "C:" && rig.dialog.title == "TarnDock - Select a folder" && rig.window.taskbar);
@@ -64,7 +73,7 @@ TEST(frmSelectFolder, ListsAncestorsTheFolderAndItsSubFoldersAndKeepsThemForADri
     rig.DriveList.drive = "D:";
     rig.form.DriveList_Change();
     EXPECT_TRUE(rig.form.Path() == "D:\\" && rig.Shown() == std::vector<std::string>{"D:\\"});
-    rig.Open("C:\\Nowhere", "");
+    rig.Open("C:\\Nowhere");
     EXPECT_EQ(rig.form.Path(), "C:\\Prog");
 }
 

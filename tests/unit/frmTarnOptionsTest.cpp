@@ -4,14 +4,42 @@
 #include <tuple>
 
 #include "dialogs/frmTarnOptions.h"
-#include "fakes/FakeFileSystem.h"
-#include "fakes/FakeOptionsControls.h"
-#include "fakes/FakeServices.h"
+#include "fakes/FakeDialogControls.h"
+#include "platform/QuestionDialog.h"
 
 namespace tarn {
 namespace {
 
 using namespace fakes;
+
+// The bar, the dialogs it opens for the options and the question Cancel asks: what its idle opacity shows, the
+// settings its buttons were last built from, whether its order was written back over the order files, the last
+// question asked. The order picker saves an order when told to; the folder selection picks `picked` unless it is
+// empty; both note where they were opened and whether the options window had a taskbar button meanwhile.
+struct FakeOptionsBar final : OptionsBar, OptionsHost, QuestionDialog {
+    explicit FakeOptionsBar(const Window& options) : options(options) {}
+    Settings& CurrentSettings() override { return settings; }
+    void SetAlpha(int tempAlpha) override { shownAlpha = tempAlpha; }
+    void FillToolbar() override { builtFrom = settings; }
+    void SaveFileDic() override { orderWrittenBack = true; }
+    int ShowFoldersToEdit(const std::string& folder) override { return Opened(folder), orderSaved ? 1 : 2; }
+    int ShowSelectFolder(const std::string& path, std::string& newPath) override {
+        if (Opened(path), !picked.empty()) newPath = picked;
+        return picked.empty() ? 2 : 1;
+    }
+    void ShowHelp() override { helpShown = true; }
+    Answer AskYesNoCancel(const std::string& text, const std::string& title) override {
+        return asked = text + "|" + title, answer;
+    }
+    void Opened(const std::string& at) { openedAt = at, taskbarWhileOpen = options.HasTaskbarButton(); }
+    const Window& options;
+    Settings settings;
+    int shownAlpha = -1;
+    std::optional<Settings> builtFrom;
+    bool orderWrittenBack = false, orderSaved = false, taskbarWhileOpen = true, helpShown = false;
+    Answer answer = Answer::Cancel;
+    std::string picked, openedAt, asked;
+};
 
 constexpr const char* kButtons = "C:\\My Buttons";
 
@@ -21,15 +49,10 @@ struct OptionsRig {
     OptionsRig& Open() { return form.ShowForm(), *this; }
     void MoveAlpha(int value) { sldAlpha.value = value, form.sldAlpha_Change(); }
     void MoveDelay(int value) { sldDelay.value = value, form.sldDelay_Change(); }
-    int Grouping() const {
-        const auto i = std::ranges::find(opt, true, &FakeCheckBox::checked) - std::begin(opt);
-        return i < 3 ? static_cast<int>(i) : -1;
-    }
 
     FakeFileSystem fs;
     FakeShell shell;
     FakeMessageBox messageBox;
-    FakeQuestion question;
     FakeFormWindow window;
     FakeSlider sldAlpha, sldDelay;
     FakeCheckBox opt[3], chkNoDelay, chkOnBoderOnly, chkShortcutLNK, chkIconMenu;
@@ -37,7 +60,7 @@ struct OptionsRig {
     FakeOptionsBar bar{window};
     OptionsControls controls{window,     window,         sldAlpha,       sldDelay,    {&opt[0], &opt[1], &opt[2]},
                              chkNoDelay, chkOnBoderOnly, chkShortcutLNK, chkIconMenu, txtPath};
-    frmTarnOptions form{{fs, shell, messageBox, question}, controls, bar, bar};
+    frmTarnOptions form{{fs, shell, messageBox, bar}, controls, bar, bar};
 };
 
 // Each row both ways: the slider shown for an opacity, and the opacity taken back from that slider.
@@ -79,9 +102,9 @@ TEST(frmTarnOptions, OkRebuildsTheBarOnlyForFolderGroupingOrOrder) {
         c.act(rig.Open());
         rig.form.cmdOK_Click();
         EXPECT_EQ(rig.bar.builtFrom.has_value(), c.rebuilt) << c.what;
-        EXPECT_FALSE(rig.window.IsVisible()) << c.what;
-        EXPECT_EQ(rig.bar.settings.FolderPath, rig.txtPath.text) << c.what;
-        EXPECT_TRUE(!rig.bar.builtFrom || *rig.bar.builtFrom == rig.bar.settings) << c.what;
+        EXPECT_TRUE(!rig.window.IsVisible() && rig.bar.settings.FolderPath == rig.txtPath.text &&
+                    (!rig.bar.builtFrom || *rig.bar.builtFrom == rig.bar.settings))
+            << c.what;
     }
 }
 
@@ -95,12 +118,11 @@ TEST(frmTarnOptions, ValuesTheControlsCannotShowAreKeptUntilTheControlMoves) {
         rig.sldAlpha.value = 90, rig.chkNoDelay.checked = false, rig.opt[1].checked = true;
         rig.Open();
         EXPECT_TRUE(rig.window.title == "TarnDock - Options" && rig.window.IsVisible() && rig.window.taskbar);
-        EXPECT_EQ(std::make_tuple(rig.sldAlpha.value, rig.sldDelay.value, rig.Grouping()),
-                  std::make_tuple(0, 3000, -1));
-        EXPECT_EQ(rig.txtPath.text + "|" + rig.txtPath.tip, std::string(kButtons) + "|" + kButtons);
-        EXPECT_EQ(std::vector<bool>({rig.chkNoDelay.checked, rig.chkOnBoderOnly.checked, rig.chkShortcutLNK.checked,
-                                     rig.chkIconMenu.checked}),
-                  std::vector<bool>({true, false, true, false}));
+        EXPECT_EQ(
+            std::tuple(rig.sldAlpha.value, rig.sldDelay.value, std::ranges::none_of(rig.opt, &FakeCheckBox::checked),
+                       rig.chkNoDelay.checked, rig.chkOnBoderOnly.checked, rig.chkShortcutLNK.checked,
+                       rig.chkIconMenu.checked, rig.txtPath.text, rig.txtPath.tip),
+            std::tuple(0, 3000, true, true, false, true, false, kButtons, kButtons));
         if (moved) rig.MoveAlpha(1), rig.MoveDelay(3000), rig.opt[2].checked = true;
         rig.form.cmdOK_Click();
         EXPECT_EQ(std::make_tuple(s.Alpha, s.Delay, s.FileGrouping),
@@ -125,12 +147,12 @@ TEST(frmTarnOptions, CancelUndoesThePreviewAndAsksAboutAnOrderEdit) {
         OptionsRig rig;
         rig.Open().MoveAlpha(100);
         EXPECT_EQ(rig.bar.shownAlpha, 0);
-        rig.bar.orderSaved = c.edited, rig.question.answer = c.answer;
+        rig.bar.orderSaved = c.edited, rig.bar.answer = c.answer;
         rig.form.cmdEditOrder_Click();
         rig.form.cmdCancel_Click();
-        EXPECT_EQ(rig.question.asked, c.edited ? "You probably have changed the button order.\r\nDo you want to "
-                                                 "apply the changes?|TarnDock"
-                                               : "");
+        EXPECT_EQ(rig.bar.asked, c.edited ? "You probably have changed the button order.\r\nDo you want to "
+                                            "apply the changes?|TarnDock"
+                                          : "");
         EXPECT_EQ(std::make_tuple(rig.bar.shownAlpha, rig.bar.builtFrom.has_value(), rig.bar.orderWrittenBack,
                                   rig.window.IsVisible()),
                   std::make_tuple(110, c.rebuilt, c.writtenBack, c.open));
