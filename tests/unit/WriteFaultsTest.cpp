@@ -52,7 +52,10 @@ TEST(WriteFaults, AStoreWhoseReplaceFailsAtAnyStepLeavesTheOldFileWholeAndNoTemp
     for (const char* name : {"C:\\B\\a.lnk", "C:\\B\\b.lnk"}) rig.fs.AddFile(name);
     rig.fs.AddFile(orderFile, FormatOrderFile({"gone.lnk", "<>", "b.lnk"}, rig.codec));
     ForEveryFault(rig.fs, orderFile, [&](bool replaced) {
-        dialog.scripts.push_back({[&] { editor.cmdOK_Click(); }, [&] { EXPECT_FALSE(replaced); }});
+        dialog.user = [&] {
+            editor.cmdOK_Click();
+            EXPECT_EQ(dialog.open, !replaced);
+        };
         EXPECT_EQ(editor.ShowForm("C:\\B"), replaced ? 1 : 2);
         EXPECT_EQ(std::exchange(rig.messageBox.text, ""),
                   replaced ? "" : "TarnDock Error: The order could not be saved.\r\n" + orderFile);
