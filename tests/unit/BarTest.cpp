@@ -21,9 +21,8 @@ struct Bar : testing::Test, fakes::BarRig {
     static constexpr int kEdit = 1, kNotes = 2, kSeparator = 3, kGames = 4, kTools = 5;
     void Use() {
         UseButtonFolder(kFolder);
-        for (const char* name : {"edit.exe", "notes.txt", "Games\\chess.exe", "Games\\rules.txt", "Games\\-"}) {
+        for (const char* name : {"edit.exe", "notes.txt", "Games\\chess.exe", "Games\\rules.txt", "Games\\-"})
             fs.AddFile(In(name));
-        }
         fs.AddFile(In("TarnDock_Folder.ini"), "h\r\ns\r\nedit.exe\r\nnotes.txt\r\n<>\r\n");
         fs.AddFile(In("Games\\TarnDock_Folder.ini"), "h\r\ns\r\n<>\r\nchess.exe\r\nrules.txt\r\n");
         fs.AddFolder(In("Tools"));
@@ -39,15 +38,10 @@ struct Bar : testing::Test, fakes::BarRig {
         return bar.OLEDragOver(true, kLeftButton, 0, At(index), state);
     }
 };
-using BarStart = Bar;
-using BarButtons = Bar;
-using BarSolid = Bar;
-using BarMenus = Bar;
-using BarDrag = Bar;
 
 // See-through with the button face cut out, and the tooltip as small as its empty label; the information button's
 // tip is three lines of help. An alpha outside the opacity range is clamped where it is applied.
-TEST_F(BarStart, AFirstStartCreatesTheButtonFolderAndShowsTheSeeThroughBarWithTheInformationButton) {
+TEST_F(Bar, AFirstStartCreatesTheButtonFolderAndShowsTheSeeThroughBarWithTheInformationButton) {
     Load();
     EXPECT_TRUE(fs.FolderExists(kButtons) && window.topmost && window.seeThrough);
     EXPECT_EQ(std::tuple(window.colourKey, window.alpha, tipWindow.rect),
@@ -76,14 +70,14 @@ TEST(BarQuit, EveryWayOutStoresTheSettingsOnce) {
         if (way == 2) rig.menu.Form_QueryUnload(UnloadMode::FormControlMenu);
         rig.bar.CurrentSettings().Alpha = 1;
         if (way < 2) rig.bar.Form_Unload();  // the unload handler may be reached a second time
-        EXPECT_EQ(rig.SettingsText(), fakes::kFreshSettingsFile) << way;
+        EXPECT_EQ(rig.fs.Bytes(rig.kSettingsFile), fakes::kFreshSettingsFile) << way;
         EXPECT_TRUE(rig.fs.FileExists(std::string(rig.kButtons) + "\\TarnDock_Folder.ini")) << way;
         EXPECT_EQ(rig.host.ends, way == 1 ? 0 : 1) << way;
     }
 }
 
 // Grouped by icon: the first shortcut's button becomes a menu of all of them. Sub folders are menus, one level deep.
-TEST_F(BarButtons, TheOrderFilesEntriesThenTheOtherFilesThenTheSubFolders) {
+TEST_F(Bar, TheOrderFilesEntriesThenTheOtherFilesThenTheSubFolders) {
     UseButtonFolder(kFolder, "FileGrouping=2\r\n");
     shell.iconByExtension = {{"lnk", 7}};
     for (const char* name : {"one.lnk", "two.lnk", "x.txt", "Tools\\y.txt", "Empty\\Inner\\z.txt"})
@@ -109,7 +103,7 @@ TEST_F(BarButtons, TheOrderFilesEntriesThenTheOtherFilesThenTheSubFolders) {
     EXPECT_EQ(ilIcons.pictures, (std::map<std::string, std::string>{{"I1", "I1"}, {"I7", "I7"}, {"sep", "LL"}}));
 }
 
-TEST_F(BarButtons, TheHintShowsWhileRowsAreHidden) {
+TEST_F(Bar, TheHintShowsWhileRowsAreHidden) {
     UseButtonFolder(kFolder);
     for (int i = 0; i < 40; ++i) fs.AddFile(In("f" + std::to_string(100 + i) + ".txt"));
     Load();
@@ -123,9 +117,10 @@ TEST_F(BarButtons, TheHintShowsWhileRowsAreHidden) {
 
 // Solid with a grip of a dot every four pixels and its shadow below right; no alpha changes it until the pointer
 // goes far away, and an open menu keeps it solid.
-TEST_F(BarSolid, ARestingPointerTurnsTheBarSolidUntilThePointerLeavesWhileNoMenuIsOpen) {
+TEST_F(Bar, ARestingPointerTurnsTheBarSolidUntilThePointerLeavesWhileNoMenuIsOpen) {
     Use();
-    RestUntilSolid();
+    screen.cursor = {700, 20};  // resting on the bar
+    for (int i = 0; i < 8 && !bar.Solid(); ++i) Tick();
     bar.SetAlpha(40);
     EXPECT_EQ(std::tuple(bar.Solid(), window.seeThrough, window.alpha), std::tuple(true, false, 230));
     EXPECT_EQ(form.GetPixel(4, 4), fakes::SysColourValue(SysColour::Highlight3D));
@@ -142,7 +137,7 @@ TEST_F(BarSolid, ARestingPointerTurnsTheBarSolidUntilThePointerLeavesWhileNoMenu
 
 // A button starts its file, or says that it is gone; a menu button opens its menu, which the same button does not
 // reopen within 0.3 s after it closed or was clicked.
-TEST_F(BarMenus, AButtonStartsItsFileOrOpensItsMenu) {
+TEST_F(Bar, AButtonStartsItsFileOrOpensItsMenu) {
     Use();
     bar.Toolbar_ButtonClick(kNotes);
     fs.Remove(In("notes.txt"));
@@ -157,7 +152,7 @@ TEST_F(BarMenus, AButtonStartsItsFileOrOpensItsMenu) {
     EXPECT_EQ(popup.shows, 4);
 }
 
-TEST_F(BarMenus, InIconModeEveryEntryGetsABitmapOfOneSizeButAnEmptyMenuOffersTheButtonFolderAsText) {
+TEST_F(Bar, InIconModeEveryEntryGetsABitmapOfOneSizeButAnEmptyMenuOffersTheButtonFolderAsText) {
     Use();
     bar.CurrentSettings().IconsInMenus = true;
     popup.choices = {1, 0};
@@ -174,7 +169,7 @@ TEST_F(BarMenus, InIconModeEveryEntryGetsABitmapOfOneSizeButAnEmptyMenuOffersThe
     EXPECT_EQ(shell.openedFolder, kFolder);
 }
 
-TEST_F(BarMenus, TheContextMenuShowsTheKeysAfterATabAndRunsTheChosenCommand) {
+TEST_F(Bar, TheContextMenuShowsTheKeysAfterATabAndRunsTheChosenCommand) {
     Use();
     popup.choices = {0};
     bar.Form_MouseDown(kRightButton, 0, 3, 3);
@@ -188,7 +183,7 @@ TEST_F(BarMenus, TheContextMenuShowsTheKeysAfterATabAndRunsTheChosenCommand) {
 
 // The order dialog rebuilds the bar only when it saved; Minimize leaves the taskbar entry standing for the bar
 // until it is restored. Storing writes the order file of the button folder and of each sub folder.
-TEST_F(BarMenus, KeysRunTheirCommands) {
+TEST_F(Bar, KeysRunTheirCommands) {
     Use();
     fs.AddFile(In("new.txt"));
     bar.Form_KeyDown(Key::F9, 0);
@@ -208,7 +203,7 @@ TEST_F(BarMenus, KeysRunTheirCommands) {
 }
 
 // The tip lies below right of the pointer, whole on the monitor, until the pointer moves 4 pixels or leaves.
-TEST_F(BarMenus, HoveringShowsTheButtonsDisplayNameAndTheBackgroundHidesIt) {
+TEST_F(Bar, HoveringShowsTheButtonsDisplayNameAndTheBackgroundHidesIt) {
     Use();
     fs.AddFile(In("Editor.LNK"));
     bar.CurrentSettings().ShortcutLNK = false;
@@ -234,7 +229,7 @@ TEST_F(BarMenus, HoveringShowsTheButtonsDisplayNameAndTheBackgroundHidesIt) {
 
 // Only programs and menus take files; the others are greyed while the drag lasts, over the bar as over its
 // background. x + 1 is tested, so that the edge two buttons share goes to the first.
-TEST_F(BarDrag, DraggingFilesGreysTheButtonsThatCannotTakeThemUntilTheDragEnds) {
+TEST_F(Bar, DraggingFilesGreysTheButtonsThatCannotTakeThemUntilTheDragEnds) {
     Use();
     EXPECT_EQ(DragOver(kNotes, DragState::Enter), DropEffect::None);
     EXPECT_FALSE(toolbar.Button(kNotes).enabled);
@@ -255,7 +250,7 @@ TEST_F(BarDrag, DraggingFilesGreysTheButtonsThatCannotTakeThemUntilTheDragEnds) 
 
 // Each path in quotation marks, backslashes before a quotation mark doubled. A drop without files starts nothing;
 // either way the drag ends, and a later click passes no files.
-TEST_F(BarDrag, DroppingOnAProgramStartsItWithEveryPathQuotedAndShortcutsResolved) {
+TEST_F(Bar, DroppingOnAProgramStartsItWithEveryPathQuotedAndShortcutsResolved) {
     Use();
     shell.links["C:\\in\\doc.lnk"] = "C:\\docs\\doc.txt";
     for (const std::vector<std::string>& files :
@@ -272,7 +267,7 @@ TEST_F(BarDrag, DroppingOnAProgramStartsItWithEveryPathQuotedAndShortcutsResolve
     EXPECT_TRUE(tip.Visible());
 }
 
-TEST_F(BarDrag, DraggingTheBarsMarginMovesItWithTheGrabPointUnderThePointer) {
+TEST_F(Bar, DraggingTheBarsMarginMovesItWithTheGrabPointUnderThePointer) {
     Load();
     bar.Form_MouseDown(kLeftButton, 0, 3, 20);
     bar.Form_MouseMove(kLeftButton, 0, 13, 15);

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
 #include <tuple>
 
 #include "fakes/BarRig.h"
+#include "model/OrderFile.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
 #include "settings/WindowPlacement.h"
 
 namespace tarn {
@@ -116,12 +120,35 @@ TEST_F(SettingsFile, TheFolderIsTrimmedCutTo1999UnitsAndTheMarkerXOrNoKeyMeansTh
     EXPECT_EQ(settings.FolderPath, p);
 }
 
-TEST_F(SettingsFile, AFolderOutsideTheCodePageMakesTheWholeFileUtf16) {
-    Read("; \xE9\r\n[Settings]\r\n");
-    settings.FolderPath = "D:\\\xD0\x96";
-    EXPECT_TRUE(Written().starts_with("\xFF\xFE;\0 \0\xE9\0\r\0\n\0"s));
-    Read();
-    EXPECT_EQ(settings.FolderPath, "D:\\\xD0\x96");
+TEST_F(SettingsFile, EveryDelayTheIntegerReaderCanReturnIsWrittenSoThatItReadsBack) {
+    static constexpr int kDelays[] = {INT_MIN, -1661993000, -1,       0,          1,           200,    8192011,
+                                      8388609, 9999999,     10000000, 1661993000, INT_MAX - 1, INT_MAX};
+    for (const int ms : kDelays) {
+        Read("[Settings]\r\nDelay=" + std::to_string(ms) + "\r\n");
+        const std::string written = Written();
+        Read();
+        EXPECT_EQ(std::llround(settings.Delay * 1000.0), ms) << written;
+    }
+}
+
+// A folder outside the code page makes the whole file UTF-16. "ÿþ" and "ï»¿" in Windows-1252 are the bytes of the
+// UTF-16 and UTF-8 marks: a file that holds them in UTF-8 is written in UTF-16 too, though all of it fits the code page.
+TEST_F(SettingsFile, WhatIsWrittenBeyondTheCodePageReadsBack) {
+    const std::string kCases[][3] = {
+        {"; \xE9\r\n", "D:\\\xD0\x96", "\xFF\xFE;\0 \0\xE9\0\r\0\n\0"s},
+        {"\xEF\xBB\xBF\xC3\xBF\xC3\xBE comment\r\n", "C:\\Caf\xC3\xA9", "\xFF\xFE\xFF\0\xFE\0"s},
+        {"\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBF[Mine]\r\n", "C:\\Caf\xC3\xA9", "\xFF\xFE\xEF\0\xBB\0\xBF\0"s}};
+    for (const auto& [head, folder, start] : kCases) {
+        Read(head + "[Settings]\r\nAlpha=77\r\n");
+        settings.FolderPath = folder;
+        const std::string written = Written();
+        Read();
+        EXPECT_TRUE(written.starts_with(start)) << testing::PrintToString(written);
+        EXPECT_EQ(std::tuple(settings.FolderPath, settings.Alpha), std::tuple(folder, 77)) << written;
+    }
+    // An order file's names take the same rule, behind its header line.
+    const std::vector<std::string> names = {"\xC3\xBF\xC3\xBE.lnk", "a.lnk"};
+    EXPECT_EQ(ParseOrderFile(FormatOrderFile(names, codec), codec), names);
 }
 
 // Its other sections would be lost.
@@ -153,13 +180,24 @@ TEST(WindowPlacement, KeepsAllOrHalfOfTheWindowOnTheMonitorItLiesOn) {
         PlaceWindowOnScreen(window, screen, twips, half);
         EXPECT_EQ(window.rect, expected) << twips.left << "," << twips.top << (half ? " half" : "");
     }
-}
-
-TEST(WindowPlacement, ShowInTaskbarShowsAVisibleWindowAgain) {
-    fakes::FakeWindow window;
+    fakes::FakeWindow window;  // a visible window shown again in or out of the taskbar stays visible
     window.shown = ShowCommand::Show;
     ShowInTaskbar(window, false);
     EXPECT_TRUE(!window.taskbar && window.IsVisible());
+}
+
+// A settings file beside the program makes a portable installation; any other keeps the account's settings.
+TEST_F(SettingsFile, ASettingsFileBesideTheProgramMakesItPortable) {
+    fakes::FakeShell shell;
+    fs.AddFile("D:\\Bars\\Two\\tarndock.INI");
+    fs.AddFile("D:\\Bars\\Three\\TarnDock.ini\\x");  // a folder of that name is no settings file
+    for (const std::string program : {"D:\\Bars\\Two", "D:\\Bars\\One", "D:\\Bars\\Three", ""}) {
+        const SettingsLocation at = FindSettingsLocation(shell, fs, program);
+        const std::string folder =
+            program.ends_with("Two") ? program + "\\" : "C:\\Users\\me\\AppData\\Local\\TarnDock\\";
+        EXPECT_EQ(at.settingsFile + "|" + at.defaultButtonFolder, folder + "TarnDock.ini|" + folder + "Buttons")
+            << program;
+    }
 }
 
 }  // namespace
