@@ -63,7 +63,7 @@ TEST(OrderFileParse, DropsTwoLinesAndTakesCrLfLfAndLoneCrAsLineEnds) {
 }
 
 // Listed entries first with numbered separators, then the rest in listing order.
-TEST_F(OrderFile, TheFolderScan) {
+TEST_F(OrderFile, TheFolderScanAndTheWriteBack) {
     const std::tuple<Lines, std::optional<std::string>, Lines> cases[] = {
         {{"c.txt", "B.lnk", "a.lnk"}, {}, {"a.lnk", "B.lnk", "c.txt"}},
         {{"a.lnk", "b.lnk"}, OrderBytes({"<>", "b.lnk", "<>", "a.lnk"}), {"<>0", "b.lnk", "<>1", "a.lnk"}},
@@ -80,15 +80,12 @@ TEST_F(OrderFile, TheFolderScan) {
         {{"\xC3\x89t\xC3\xA9.lnk", "\xC3\xA9T\xC3\x89.lnk"}, {}, {"\xC3\x89t\xC3\xA9.lnk"}},
         {{"a.lnk", "b.lnk", "c.lnk"}, "c.lnk\r\n[FileNames]\r\nb.lnk\r\n", {"b.lnk", "a.lnk", "c.lnk"}}};
     for (const auto& [files, order, keys] : cases) EXPECT_EQ(Load(files, order), keys) << testing::PrintToString(files);
-}
-
-// What is read is written back byte for byte.
-TEST_F(OrderFile, RoundTripsAnOrderFileByteForByte) {
-    const std::pair<Lines, std::string> cases[] = {
+    // What is read is written back byte for byte.
+    const std::pair<Lines, std::string> roundTrips[] = {
         {{"a.lnk", kCafe}, OrderBytes({"Caf\xE9.lnk", "<>", "<>", "a.lnk"})},
         {{"a.lnk", kZhuk}, "\xEF\xBB\xBF" + kHeader + kZhuk + "\r\n<>\r\na.lnk\r\n"},
         {{}, OrderBytes({})}};
-    for (const auto& [files, bytes] : cases) {
+    for (const auto& [files, bytes] : roundTrips) {
         Load(files, bytes);
         EXPECT_TRUE(WriteFileDic(dic, kOrderPath, fs, codec));
         EXPECT_EQ(fs.Bytes(kOrderPath), bytes) << testing::PrintToString(bytes);
@@ -105,8 +102,7 @@ TEST(ItemDictionary, KeepsInsertionOrderAndRefusesAnExistingKeyComparedExactly) 
     EXPECT_TRUE(dic.Add("c.txt", "C:\\B\\c.txt") && dic.Add("<>0", "<>") && dic.Add("a.lnk", "first"));
     EXPECT_FALSE(dic.Add("a.lnk", "again"));
     EXPECT_TRUE(dic.Add("A.lnk", "other"));
-    EXPECT_EQ(dic[2], (ItemEntry{"a.lnk", "first"}));
-    EXPECT_EQ(dic.IndexOf("a.lnk"), 2);
+    EXPECT_EQ(std::tuple(dic[2], dic.IndexOf("a.lnk")), std::tuple(ItemEntry{"a.lnk", "first"}, 2));
     // A copy looks up in its own entries, also once the original is gone.
     ItemDictionary copy, assigned;
     assigned.Add("old.lnk", "x");
@@ -141,8 +137,7 @@ std::vector<int> Build(int fileGrouping, std::initializer_list<std::pair<const c
 
 TEST(Grouping, EachModeJoinsTheFirstEarlierButtonOfTheSameKind) {
     using Joined = std::vector<int>;
-    EXPECT_EQ(Build(0, {{"C:\\a.txt", "I5"}, {"C:\\b.txt", "I5"}}), (Joined{-1, -1}));
-    EXPECT_EQ(Build(3, {{"C:\\a.txt", "I5"}, {"C:\\b.txt", "I5"}}), (Joined{-1, -1}));
+    for (const int mode : {0, 3}) EXPECT_EQ(Build(mode, {{"C:\\a.txt", "I5"}, {"C:\\b.txt", "I5"}}), (Joined{-1, -1}));
     EXPECT_EQ(Build(2, {{"C:\\E.lnk", "I7"}, {"C:\\n.txt", "I5"}, {"C:\\F.lnk", "I7"}, {"C:\\t", "I5"}}),
               (Joined{-1, -1, 1, 2}));
     // By the lower-case extension of the shortcut's target; folder shortcuts and files without one gather.
@@ -154,10 +149,9 @@ TEST(Grouping, EachModeJoinsTheFirstEarlierButtonOfTheSameKind) {
                         {"C:\\README", "I6"}}),
               (Joined{-1, 1, -1, 3, -1, 5}));
     // A separator has no tag, which a naive type test would take for the empty type; "sep" is its image key.
-    for (const int mode : {1, 2}) {
+    for (const int mode : {1, 2})
         EXPECT_EQ(Build(mode, {{"", "sep"}, {"C:\\README", "sep"}, {"", "sep"}, {"C:\\LICENSE", "sep"}}),
                   (Joined{-1, -1, -1, 2}));
-    }
 }
 
 TEST(Text, Utf8AndUtf16) {

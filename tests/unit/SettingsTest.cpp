@@ -20,21 +20,15 @@ std::optional<std::string> Value(const char* text) { return text ? std::optional
 
 TEST(IniFile, ReadsValuesTheWayTheProfileFunctionsDo) {
     const IniFile ini(
-        "top=t\r\n  [Settings] anything after the bracket\r\n\tKey1 \t=\t  v1 \t\r\nKey3='q'\r\nKey5=\"\r\nNoEquals\r\n"
+        "top=t\r\n  [Set] anything after the bracket\r\n\tKey1 \t=\t  v1 \t\r\nKey3='q'\r\nKey5=\"\r\nNoEquals\r\n"
         "NoEquals=hidden by the line without a value\r\nEquals=a=b\r\nControls=\v\fv\x1A\r\n[Open=no header\r\n"
-        "[A]B]\r\nk=last ]\r\n[SETTINGS]\r\nLater=only the first section counts\r\n");
+        "[A]B]\r\nk=last ]\r\n[SET]\r\nLater=only the first section counts\r\n");
     // Section, key, value; no value where it is null.
-    static constexpr const char* kCases[][3] = {{"Settings", "Key1", "v1"},
-                                                {" settings\t", "key1 ", "v1"},
-                                                {"Settings", "Key3", "q"},
-                                                {"Settings", "Key5", "\""},
-                                                {"Settings", "NoEquals", nullptr},
-                                                {"Settings", "Equals", "a=b"},
-                                                {"Settings", "Controls", "v"},
-                                                {"Settings", "[Open", "no header"},
-                                                {"Settings", "Later", nullptr},
-                                                {"", "top", "t"},
-                                                {"A]B", "k", "last ]"}};
+    static constexpr const char* kCases[][3] = {
+        {"Set", "Key1", "v1"},    {" set\t", "key1 ", "v1"},     {"Set", "Key3", "q"},
+        {"Set", "Key5", "\""},    {"Set", "NoEquals", nullptr},  {"Set", "Equals", "a=b"},
+        {"Set", "Controls", "v"}, {"Set", "[Open", "no header"}, {"Set", "Later", nullptr},
+        {"", "top", "t"},         {"A]B", "k", "last ]"}};
     for (const auto& [section, key, value] : kCases) EXPECT_EQ(ini.Get(section, key), Value(value)) << section << key;
 }
 
@@ -69,8 +63,7 @@ struct SettingsFile : testing::Test {
     // Reads the file, when there is one, from fresh start values.
     void Read(const std::optional<std::string>& bytes = {}) {
         if (bytes) fs.AddFile(kFile, *bytes);
-        settings = Settings{};
-        placement = kDesignedBar;
+        settings = Settings{}, placement = kDesignedBar;
         ReadSettingsFile({kFile, kDefaultFolder}, settings, placement, fs, codec);
     }
     std::string Written() {
@@ -87,18 +80,15 @@ struct SettingsFile : testing::Test {
 // file stays as it was, and missing keys follow the section's last key. Whole milliseconds come back as they
 // were, also where six digits would give an exponent.
 TEST_F(SettingsFile, AWriteChangesOnlyTheValuesOfItsKeys) {
-    const std::string head = "; mine\r\n[Window]\r\nAlpha=1\r\n[Settings]\r\n", tail = "\r\n[Later]\r\n\tKey=\t v \r\n";
-    Read(
-        head +
-        "ShortcutLNK=5\r\nIconsInMenus=-1\r\nNo equals\r\nAlpha=-5\r\nDelay=1000001\r\nFolderPath=  D:\\Caf\xE9  \r\n" +
-        tail);
+    const std::string head = "; mine\r\n[Window]\r\nAlpha=1\r\n[Settings]\r\nShortcutLNK=",
+                      tail = "\r\n[Later]\r\n\tK=\t v \r\n";
+    const std::string kept = "\r\nIconsInMenus=-1\r\nNo equals\r\nAlpha=-5\r\nDelay=1000001\r\nFolderPath=";
+    Read(head + "5" + kept + "  D:\\Caf\xE9  \r\n" + tail);
     EXPECT_EQ(settings, (Settings{1000001 / 1000.0, -5, 230, "D:\\Caf\xC3\xA9", true, false, 0, true, true}));
-    EXPECT_EQ(Written(),
-              head +
-                  "ShortcutLNK=-1\r\nIconsInMenus=-1\r\nNo equals\r\nAlpha=-5\r\nDelay=1000001\r\n"
-                  "FolderPath=D:\\Caf\xE9\r\nNoDelayOnScreenBorder=-1\r\nOnScreenBoderOnly=0\r\nFileGrouping=0\r\n"
-                  "Left=10065\r\nTop=0\r\nWidth=5640\r\nHeight=720\r\n" +
-                  tail);
+    const std::string added =
+        "NoDelayOnScreenBorder=-1\r\nOnScreenBoderOnly=0\r\nFileGrouping=0\r\nLeft=10065\r\nTop=0\r\n"
+        "Width=5640\r\nHeight=720\r\n";
+    EXPECT_EQ(Written(), head + "-1" + kept + "D:\\Caf\xE9\r\n" + added + tail);
 }
 
 TEST_F(SettingsFile, TheFolderIsTrimmedCutTo1999UnitsAndTheMarkerXOrNoKeyMeansTheCreatedDefault) {
