@@ -24,8 +24,7 @@ struct FakeProgramHost final : ProgramHost {
     int ShowEditOrder(const std::string&, bool) override { return 2; }
     void ShowOptions() override {}
     void ShowHelp() override {}
-    int ends = 0;
-    int foldersToEditResult = 2;  // cancelled
+    int ends = 0, foldersToEditResult = 2;  // cancelled
 };
 
 // A bar with every platform service and control faked. The local application-data folder is

@@ -117,11 +117,10 @@ struct FakeWindow : Window {
 // as the timers do. Keeps the last menu shown.
 struct FakePopupMenu final : PopupMenu {
     int Show(const std::vector<MenuItem>& shown, std::optional<Point>) override {
-        ++shows, items = shown;
-        if (during) during();
-        const int choice = choices.empty() ? -1 : choices.front();
-        if (!choices.empty()) choices.pop_front();
-        return choice;
+        if (++shows, items = shown; during) during();
+        if (choices.empty()) return -1;
+        const int choice = choices.front();
+        return choices.pop_front(), choice;
     }
     int TextWidth(const std::string& text) const override { return 7 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) const override { return 15; }

@@ -31,9 +31,7 @@ struct Bar : testing::Test, fakes::BarRig {
     }
     // The centre of a button of the first row, in the toolbar's pixels.
     static Point At(int index) { return {23 * index - 12, 11}; }
-    DropEffect DragOver(int index, DragState state = DragState::Over) {
-        return bar.OLEDragOver(true, kLeftButton, 0, At(index), state);
-    }
+    DropEffect DragOver(int i, DragState state = DragState::Over) { return bar.OLEDragOver(true, 1, 0, At(i), state); }
 };
 
 // See-through with the button face cut out, and the tooltip as small as its empty label; the information button's
@@ -50,9 +48,8 @@ TEST_F(Bar, AFirstStartCreatesTheButtonFolderAndShowsTheSeeThroughBarWithTheInfo
     EXPECT_EQ(std::count(lblTip.text.begin(), lblTip.text.end(), '\n'), 2) << lblTip.text;
     bar.Form_MouseDown(kLeftButton, 0, 3, 20);  // dragging the margin moves the bar with the grab point
     bar.Form_MouseMove(kLeftButton, 0, 13, 15);
-    EXPECT_EQ(window.rect, (Rect{681, -5, 1057, 43}));
     bar.Form_MouseMove(kLeftButton | kRightButton, 0, 40, 40);  // not the left button alone
-    EXPECT_EQ(window.rect.left, 681);
+    EXPECT_EQ(window.rect, (Rect{681, -5, 1057, 43}));
     fs.AddFile(kSettingsFile, "[Settings]\r\nAlpha=300\r\n");
     Load();
     EXPECT_EQ(window.alpha, 255);
@@ -282,10 +279,9 @@ TEST(HoverText, AMenuButtonNamesItsFolderAndListsItsEntries) {
         {"", "-x", "Open with", "Open with|-----------------|e1"}};
     for (const auto& [tag, entries, prefix, tip] : kCases) {
         ItemDictionary menu;
-        for (int i = 0, separators = 0; entries[i] != '\0'; ++i) {
+        for (int i = 0; entries[i] != '\0'; ++i) {
             const std::string name = "e" + std::to_string(i) + ".lnk";
-            if (entries[i] == '-') menu.Add("<>" + std::to_string(separators++), "<>");
-            if (entries[i] == 'x') menu.Add(name, "D:\\Games\\" + name);
+            entries[i] == '-' ? menu.Add("<>" + std::to_string(i), "<>") : menu.Add(name, "D:\\Games\\" + name);
         }
         std::string expected = tip;
         for (std::size_t at; (at = expected.find('|')) != std::string::npos;) expected.replace(at, 1, "\r\n");

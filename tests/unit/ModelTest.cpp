@@ -110,10 +110,8 @@ TEST(ItemDictionary, KeepsInsertionOrderAndRefusesAnExistingKeyComparedExactly) 
     assigned = dic;
     dic.Clear();
     EXPECT_TRUE(dic.Add("a.lnk", "new"));
-    for (const ItemDictionary* each : {&copy, &assigned}) {
-        EXPECT_EQ(each->Find("A.lnk"), &(*each)[3].value);
-        EXPECT_FALSE(each->Contains("old.lnk"));
-    }
+    for (const ItemDictionary* each : {&copy, &assigned})
+        EXPECT_TRUE(each->Find("A.lnk") == &(*each)[3].value && !each->Contains("old.lnk"));
 }
 
 // Runs a build's loop as the bar does; a button is known by the 1-based place of its entry. Gives, per entry,
@@ -128,9 +126,8 @@ std::vector<int> Build(int fileGrouping, std::initializer_list<std::pair<const c
     for (const auto& [path, iconKey] : entries) {
         const bool separator = *path == '\0';
         joined.push_back(separator ? -1 : finder.FindGroupButton(path, iconKey));
-        const ButtonRecord button{
-            .image = iconKey, .tag = path, .kind = separator ? ButtonKind::Separator : ButtonKind::File};
-        if (joined.back() == -1) finder.ButtonAdded(static_cast<int>(joined.size()), button);
+        const ButtonKind kind = separator ? ButtonKind::Separator : ButtonKind::File;
+        if (joined.back() == -1) finder.ButtonAdded(int(joined.size()), {.image = iconKey, .tag = path, .kind = kind});
     }
     return joined;
 }
@@ -169,8 +166,8 @@ TEST(Entry, OneMutexNamePerInstallationInTheUsersSessionAndASecondStartOnlySaysS
     EXPECT_NE(a, InstanceMutexName(fakes::FakeTextCodec().FoldCase("D:\\Other\\TarnDock.exe")));
     EXPECT_TRUE(a.starts_with("Local\\TarnDock-") && a.find('\\', 6) == std::string::npos) << a;
     fakes::FakeMessageBox messageBox;
-    EXPECT_TRUE(EntryMayShowBar(false, "C:\\Tools\\TarnDock.exe", messageBox));
-    EXPECT_FALSE(EntryMayShowBar(true, "C:\\Tools\\Dock.exe", messageBox));
+    EXPECT_TRUE(EntryMayShowBar(false, "C:\\Tools\\TarnDock.exe", messageBox) &&
+                !EntryMayShowBar(true, "C:\\Tools\\Dock.exe", messageBox));
     EXPECT_EQ(messageBox.text, "TarnDock: Program already running.\r\nC:\\Tools\\TarnDock.exe");
 }
 
