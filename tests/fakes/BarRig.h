@@ -33,9 +33,9 @@ struct BarRig {
     static constexpr const char* kSettingsFile = "C:\\Users\\me\\AppData\\Local\\TarnDock\\TarnDock.ini";
     static constexpr const char* kButtons = "C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons";
 
-    // Writes a settings file whose FolderPath is the given folder (and any further lines), and creates the folder.
+    // Writes a settings file whose FolderPath is the given folder (and any further lines); the folder is made by the
+    // files the test adds to it.
     void UseButtonFolder(const std::string& folder, const std::string& moreLines = {}) {
-        fs.AddFolder(folder);
         fs.AddFile(kSettingsFile, "[Settings]\r\nFolderPath=" + folder + "\r\n" + moreLines);
     }
     frmTarnDock& Load() { return bar.Form_Load(), bar; }

@@ -106,10 +106,9 @@ struct FakeWindow : Window {
     bool IsVisible() const override { return shown != ShowCommand::Hide; }
     void Show(ShowCommand command) override { shown = command; }
     Rect rect;
-    int border;
+    int border, alpha = -1;
     bool topmost = false, seeThrough = false, taskbar = true;
     Colour colourKey = 0;
-    int alpha = -1;
     ShowCommand shown = ShowCommand::Hide;
 };
 

@@ -142,8 +142,7 @@ TEST_F(Bar, AButtonStartsItsFileOrOpensItsMenuAndTheContextMenuRunsItsCommands) 
     EXPECT_EQ(shell.opened, (Opened{{In("notes.txt"), ""}}));
     EXPECT_EQ(messageBox.text, "TarnDock Error: File not found:\r\n" + In("notes.txt"));
     popup.during = [&] { clock.now += 5'000; };
-    for (const int wait : {0, 300, 301}) clock.now += wait, bar.Toolbar_ButtonClick(kGames);
-    EXPECT_EQ(popup.shows, 2);
+    for (const int wait : {0, 300, 301}) clock.now += wait, bar.Toolbar_ButtonClick(kGames);  // opens twice
     bar.Toolbar_ButtonClick(kTools);  // another button, and the arrow, always open
     bar.Toolbar_ButtonDropDown(kTools);
     EXPECT_EQ(popup.shows, 4);

@@ -119,7 +119,7 @@ TEST(ItemDictionary, KeepsInsertionOrderAndRefusesAnExistingKeyComparedExactly) 
 // An entry is a path, empty for a separator, and an icon key.
 std::vector<int> Build(int fileGrouping, std::initializer_list<std::pair<const char*, const char*>> entries) {
     fakes::FakeShell shell;
-    shell.links = {{"C:\\x.lnk", "C:\\P\\x.EXE"}, {"C:\\z.lnk", "C:\\D\\z.txt"}, {"C:\\Docs.lnk", "C:\\My.D\\Docs"}};
+    shell.links = {{"x.lnk", "C:\\P\\x.EXE"}, {"z.lnk", "C:\\D\\z.txt"}, {"d.lnk", "C:\\My.D\\Docs"}};
     LinkTargetCache links(shell);
     GroupFinder finder(fileGrouping, links);
     std::vector<int> joined;
@@ -134,21 +134,15 @@ std::vector<int> Build(int fileGrouping, std::initializer_list<std::pair<const c
 
 TEST(Grouping, EachModeJoinsTheFirstEarlierButtonOfTheSameKind) {
     using Joined = std::vector<int>;
-    for (const int mode : {0, 3}) EXPECT_EQ(Build(mode, {{"C:\\a.txt", "I5"}, {"C:\\b.txt", "I5"}}), (Joined{-1, -1}));
-    EXPECT_EQ(Build(2, {{"C:\\E.lnk", "I7"}, {"C:\\n.txt", "I5"}, {"C:\\F.lnk", "I7"}, {"C:\\t", "I5"}}),
-              (Joined{-1, -1, 1, 2}));
+    for (const int mode : {0, 3}) EXPECT_EQ(Build(mode, {{"a.txt", "I5"}, {"b.txt", "I5"}}), (Joined{-1, -1}));
+    EXPECT_EQ(Build(2, {{"E.lnk", "I7"}, {"n.txt", "I5"}, {"F.lnk", "I7"}, {"t", "I5"}}), (Joined{-1, -1, 1, 2}));
     // By the lower-case extension of the shortcut's target; folder shortcuts and files without one gather.
-    EXPECT_EQ(Build(1, {{"C:\\x.lnk", "I1"},
-                        {"C:\\Y.exe", "I2"},
-                        {"C:\\z.lnk", "I1"},
-                        {"C:\\w.TXT", "I3"},
-                        {"C:\\Docs.lnk", "I4"},
-                        {"C:\\README", "I6"}}),
-              (Joined{-1, 1, -1, 3, -1, 5}));
+    EXPECT_EQ(
+        Build(1, {{"x.lnk", "I1"}, {"Y.exe", "I2"}, {"z.lnk", "I1"}, {"w.TXT", "I3"}, {"d.lnk", "I4"}, {"T", "I6"}}),
+        (Joined{-1, 1, -1, 3, -1, 5}));
     // A separator has no tag, which a naive type test would take for the empty type; "sep" is its image key.
     for (const int mode : {1, 2})
-        EXPECT_EQ(Build(mode, {{"", "sep"}, {"C:\\README", "sep"}, {"", "sep"}, {"C:\\LICENSE", "sep"}}),
-                  (Joined{-1, -1, -1, 2}));
+        EXPECT_EQ(Build(mode, {{"", "sep"}, {"T", "sep"}, {"", "sep"}, {"U", "sep"}}), (Joined{-1, -1, -1, 2}));
 }
 
 TEST(Text, Utf8AndUtf16) {

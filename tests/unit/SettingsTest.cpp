@@ -110,7 +110,8 @@ TEST_F(SettingsFile, TheFolderIsTrimmedCutTo1999UnitsAndTheMarkerXOrNoKeyMeansTh
     EXPECT_EQ(settings.FolderPath, p);
 }
 
-TEST_F(SettingsFile, EveryDelayTheIntegerReaderCanReturnIsWrittenSoThatItReadsBack) {
+// Every delay the integer reader can return, in plain decimals, and text beyond the code page.
+TEST_F(SettingsFile, WhatIsWrittenReadsBack) {
     static constexpr int kDelays[] = {INT_MIN, -1661993000, -1,       0,          1,           200,    8192011,
                                       8388609, 9999999,     10000000, 1661993000, INT_MAX - 1, INT_MAX};
     for (const int ms : kDelays) {
@@ -119,11 +120,9 @@ TEST_F(SettingsFile, EveryDelayTheIntegerReaderCanReturnIsWrittenSoThatItReadsBa
         Read();
         EXPECT_EQ(std::llround(settings.Delay * 1000.0), ms) << written;
     }
-}
-
-// A folder outside the code page makes the whole file UTF-16. "ÿþ" and "ï»¿" in Windows-1252 are the bytes of the
-// UTF-16 and UTF-8 marks: a file that holds them in UTF-8 is written in UTF-16 too, though all of it fits the code page.
-TEST_F(SettingsFile, WhatIsWrittenBeyondTheCodePageReadsBack) {
+    // A folder outside the code page makes the whole file UTF-16. "ÿþ" and "ï»¿" in Windows-1252 are the bytes of
+    // the UTF-16 and UTF-8 marks: a file that holds them in UTF-8 is written in UTF-16 too, though all of it fits the
+    // code page.
     const std::string kCases[][3] = {
         {"; \xE9\r\n", "D:\\\xD0\x96", "\xFF\xFE;\0 \0\xE9\0\r\0\n\0"s},
         {"\xEF\xBB\xBF\xC3\xBF\xC3\xBE comment\r\n", "C:\\Caf\xC3\xA9", "\xFF\xFE\xFF\0\xFE\0"s},
@@ -183,10 +182,9 @@ TEST_F(SettingsFile, ASettingsFileBesideTheProgramMakesItPortable) {
     fs.AddFile("D:\\Bars\\Three\\TarnDock.ini\\x");  // a folder of that name is no settings file
     for (const std::string program : {"D:\\Bars\\Two", "D:\\Bars\\One", "D:\\Bars\\Three", ""}) {
         const SettingsLocation at = FindSettingsLocation(shell, fs, program);
-        const std::string folder =
-            program.ends_with("Two") ? program + "\\" : "C:\\Users\\me\\AppData\\Local\\TarnDock\\";
-        EXPECT_EQ(at.settingsFile + "|" + at.defaultButtonFolder, folder + "TarnDock.ini|" + folder + "Buttons")
-            << program;
+        const bool portable = program.ends_with("Two");
+        EXPECT_EQ(at.settingsFile, portable ? program + "\\TarnDock.ini" : kFile) << program;
+        EXPECT_EQ(at.defaultButtonFolder, portable ? program + "\\Buttons" : kDefaultFolder) << program;
     }
 }
 
