@@ -24,8 +24,7 @@ struct FakeProgramHost final : ProgramHost {
     int ShowEditOrder(const std::string&, bool) override { return 2; }
     void ShowOptions() override {}
     void ShowHelp() override {}
-    int ends = 0;
-    int foldersToEditResult = 2;  // cancelled
+    int ends = 0, foldersToEditResult = 2;  // cancelled
 };
 
 // A bar with every platform service and control faked. The local application-data folder is
@@ -34,20 +33,14 @@ struct BarRig {
     static constexpr const char* kSettingsFile = "C:\\Users\\me\\AppData\\Local\\TarnDock\\TarnDock.ini";
     static constexpr const char* kButtons = "C:\\Users\\me\\AppData\\Local\\TarnDock\\Buttons";
 
-    // Writes a settings file whose FolderPath is the given folder (and any further lines), and creates the folder.
+    // Writes a settings file whose FolderPath is the given folder (and any further lines); the folder is made by the
+    // files the test adds to it.
     void UseButtonFolder(const std::string& folder, const std::string& moreLines = {}) {
-        fs.AddFolder(folder);
         fs.AddFile(kSettingsFile, "[Settings]\r\nFolderPath=" + folder + "\r\n" + moreLines);
     }
     frmTarnDock& Load() { return bar.Form_Load(), bar; }
     // A tick of the transparency timer, 50 ms after the last.
     void Tick() { clock.now += 50, bar.tmrMouse_Timer(); }
-    // Rests the pointer on the bar until it turns solid (at most eight ticks).
-    void RestUntilSolid() {
-        screen.cursor = {700, 20};
-        for (int i = 0; i < 8 && !bar.Solid(); ++i) Tick();
-    }
-    std::string SettingsText() const { return fs.Bytes(kSettingsFile).value_or(""); }
 
     FakeFileSystem fs;
     FakeTextCodec codec;
@@ -55,25 +48,20 @@ struct BarRig {
     FakeClock clock;
     FakeScreen screen;
     FakeMessageBox messageBox;
-    FakeWindow window{{671, 0, 1047, 48}, 3};
-    FakeCanvas form{{370, 42}};
+    FakeWindow window{{671, 0, 1047, 48}, 3}, menuWindow{{0, 0, 200, 60}}, tipWindow{{0, 0, 100, 20}};
+    FakeCanvas form{{370, 42}}, picBox{{16, 16}, SysColourValue(SysColour::ButtonFace)}, picHintImage{{6, 15}};
     FakeToolbar toolbar;
     FakeImageList ilIcons;
-    FakeCanvas picBox{{16, 16}, SysColourValue(SysColour::ButtonFace)};
     FakeControl picHint{{0, 0, 8, 17}};
-    FakeCanvas picHintImage{{6, 15}};
-    FakeTimer tmrMouse;
+    FakeTimer tmrMouse, tmrHide;
     FakePopupMenu popup;
     FakeProgramHost host;
     // The bar takes the menu host and the tooltip before they are made; it uses them only once loaded.
     frmTarnDock bar{BarServices{fs, codec, shell, clock, screen, messageBox},
                     BarControls{window, form, toolbar, ilIcons, picBox, picHint, picHintImage, tmrMouse, popup}, host,
                     menu, tip};
-    FakeWindow menuWindow{{0, 0, 200, 60}};
     frmMenu menu{bar, host, menuWindow, window};
-    FakeWindow tipWindow{{0, 0, 100, 20}};
     FakeTipLabel lblTip;
-    FakeTimer tmrHide;
     frmToolTip tip{tipWindow, lblTip, tmrHide, screen};
 };
 

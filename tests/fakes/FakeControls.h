@@ -42,9 +42,7 @@ struct FakeCanvas final : Canvas {
 // A picture is what its canvas showed when it was added.
 struct FakeImageList final : ImageList {
     bool Has(const std::string& key) const override { return pictures.contains(key); }
-    void Add(const std::string& key, const Canvas& c) override {
-        pictures[key] = static_cast<const FakeCanvas&>(c).drawn;
-    }
+    void Add(const std::string& k, const Canvas& c) override { pictures[k] = static_cast<const FakeCanvas&>(c).drawn; }
     void Clear() override { pictures.clear(); }
     std::map<std::string, std::string> pictures;
 };
@@ -59,9 +57,8 @@ struct FakeToolbar final : Toolbar {
     void SetTag(int index, const std::string& tag) override { buttons.at(std::size_t(index - 1)).tag = tag; }
     void SetEnabled(int index, bool enabled) override { buttons.at(std::size_t(index - 1)).enabled = enabled; }
     void SetPressed(int index, bool pressed) override { buttons.at(std::size_t(index - 1)).pressed = pressed; }
-    Rect ButtonRect(int index) const override {
-        const int perRow = std::max(1, bounds.Width() / 23), x = (index - 1) % perRow * 23,
-                  y = (index - 1) / perRow * 22;
+    Rect ButtonRect(int i) const override {
+        const int perRow = std::max(1, bounds.Width() / 23), x = (i - 1) % perRow * 23, y = (i - 1) / perRow * 22;
         return {x, y, x + 23, y + 22};
     }
     void Move(const Rect& moved) override { bounds = moved; }
@@ -73,24 +70,20 @@ struct FakeToolbar final : Toolbar {
     Rect bounds{8, 0, 360, 42};  // as the bar is designed
 };
 
-// A control that only keeps its place.
+// A control that only keeps its place and whether it is shown.
 template <typename Interface>
 struct Placed : Interface {
     Rect Bounds() const override { return bounds; }
     void Move(const Rect& r) override { bounds = r; }
-    bool Visible() const override { return true; }
-    void SetVisible(bool) override {}
-    Rect bounds;
-};
-
-struct FakeControl final : Control {
-    explicit FakeControl(Rect bounds = {}) : bounds(bounds) {}
-    Rect Bounds() const override { return bounds; }
-    void Move(const Rect& moved) override { bounds = moved; }
     bool Visible() const override { return visible; }
     void SetVisible(bool shown) override { visible = shown; }
     Rect bounds;
-    bool visible = false;
+    bool visible = true;
+};
+
+// Starts hidden.
+struct FakeControl final : Placed<Control> {
+    explicit FakeControl(Rect r = {}) { bounds = r, visible = false; }
 };
 
 struct FakeTimer final : Timer {
@@ -113,10 +106,9 @@ struct FakeWindow : Window {
     bool IsVisible() const override { return shown != ShowCommand::Hide; }
     void Show(ShowCommand command) override { shown = command; }
     Rect rect;
-    int border;
+    int border, alpha = -1;
     bool topmost = false, seeThrough = false, taskbar = true;
     Colour colourKey = 0;
-    int alpha = -1;
     ShowCommand shown = ShowCommand::Hide;
 };
 
@@ -124,11 +116,10 @@ struct FakeWindow : Window {
 // as the timers do. Keeps the last menu shown.
 struct FakePopupMenu final : PopupMenu {
     int Show(const std::vector<MenuItem>& shown, std::optional<Point>) override {
-        ++shows, items = shown;
-        if (during) during();
-        const int choice = choices.empty() ? -1 : choices.front();
-        if (!choices.empty()) choices.pop_front();
-        return choice;
+        if (++shows, items = shown; during) during();
+        if (choices.empty()) return -1;
+        const int choice = choices.front();
+        return choices.pop_front(), choice;
     }
     int TextWidth(const std::string& text) const override { return 7 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) const override { return 15; }

@@ -33,9 +33,7 @@ struct FakeScreen final : Screen {
 
 // Keeps the last message shown.
 struct FakeMessageBox final : MessageDialog {
-    void Show(const std::string& message, const std::string& caption, MessageIcon) override {
-        text = caption + ": " + message;
-    }
+    void Show(const std::string& body, const std::string& title, MessageIcon) override { text = title + ": " + body; }
     std::string text;
 };
 
@@ -51,9 +49,7 @@ struct FakeShell final : Shell {
         if (auto target = linkRule ? linkRule(path) : std::nullopt) return *target;
         return links.contains(path) ? links.at(path) : path;
     }
-    void Open(const std::string& file, const std::string& parameters) override {
-        opened.emplace_back(file, parameters);
-    }
+    void Open(const std::string& file, const std::string& args) override { opened.emplace_back(file, args); }
     void OpenFolder(const std::string& folder) override { openedFolder = folder; }
 
     // Rules instead of tables, for folders too large to list every path (the benchmarks): tried first.

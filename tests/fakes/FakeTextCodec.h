@@ -1,30 +1,26 @@
 #pragma once
+#include <algorithm>
+
 #include "platform/Text.h"
 #include "platform/TextCodec.h"
 
 namespace tarn::fakes {
 
 // Latin-1 as far as Windows-1252 matters here, with ASCII and Latin-1 case folding.
-class FakeTextCodec final : public TextCodec {
-public:
+struct FakeTextCodec final : TextCodec {
     std::optional<std::string> ToCodePage(std::string_view utf8) const override {
-        std::string out;
-        for (const char16_t unit : Utf8ToUtf16(utf8)) {
-            if (unit > 0xFF) return std::nullopt;
-            out += static_cast<char>(unit);
-        }
-        return out;
+        const std::u16string units = Utf8ToUtf16(utf8);
+        if (std::ranges::any_of(units, [](char16_t unit) { return unit > 0xFF; })) return std::nullopt;
+        return std::string(units.begin(), units.end());
     }
     std::string FromCodePage(std::string_view bytes) const override {
-        std::u16string units;
-        for (const char c : bytes) units += static_cast<char16_t>(static_cast<unsigned char>(c));
-        return Utf16ToUtf8(units);
+        const auto* begin = reinterpret_cast<const unsigned char*>(bytes.data());
+        return Utf16ToUtf8(std::u16string(begin, begin + bytes.size()));
     }
     std::string FoldCase(std::string_view utf8) const override {
         std::u16string units = Utf8ToUtf16(utf8);
-        for (char16_t& u : units) {
+        for (char16_t& u : units)
             if ((u >= u'a' && u <= u'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7)) u = static_cast<char16_t>(u - 0x20);
-        }
         return Utf16ToUtf8(units);
     }
 };

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cmath>
 #include <tuple>
 
 #include "fakes/BarRig.h"
+#include "model/OrderFile.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
+#include "settings/SettingsLocation.h"
 #include "settings/WindowPlacement.h"
 
 namespace tarn {
@@ -16,21 +20,15 @@ std::optional<std::string> Value(const char* text) { return text ? std::optional
 
 TEST(IniFile, ReadsValuesTheWayTheProfileFunctionsDo) {
     const IniFile ini(
-        "top=t\r\n  [Settings] anything after the bracket\r\n\tKey1 \t=\t  v1 \t\r\nKey3='q'\r\nKey5=\"\r\nNoEquals\r\n"
+        "top=t\r\n  [Set] anything after the bracket\r\n\tKey1 \t=\t  v1 \t\r\nKey3='q'\r\nKey5=\"\r\nNoEquals\r\n"
         "NoEquals=hidden by the line without a value\r\nEquals=a=b\r\nControls=\v\fv\x1A\r\n[Open=no header\r\n"
-        "[A]B]\r\nk=last ]\r\n[SETTINGS]\r\nLater=only the first section counts\r\n");
+        "[A]B]\r\nk=last ]\r\n[SET]\r\nLater=only the first section counts\r\n");
     // Section, key, value; no value where it is null.
-    static constexpr const char* kCases[][3] = {{"Settings", "Key1", "v1"},
-                                                {" settings\t", "key1 ", "v1"},
-                                                {"Settings", "Key3", "q"},
-                                                {"Settings", "Key5", "\""},
-                                                {"Settings", "NoEquals", nullptr},
-                                                {"Settings", "Equals", "a=b"},
-                                                {"Settings", "Controls", "v"},
-                                                {"Settings", "[Open", "no header"},
-                                                {"Settings", "Later", nullptr},
-                                                {"", "top", "t"},
-                                                {"A]B", "k", "last ]"}};
+    static constexpr const char* kCases[][3] = {
+        {"Set", "Key1", "v1"},    {" set\t", "key1 ", "v1"},     {"Set", "Key3", "q"},
+        {"Set", "Key5", "\""},    {"Set", "NoEquals", nullptr},  {"Set", "Equals", "a=b"},
+        {"Set", "Controls", "v"}, {"Set", "[Open", "no header"}, {"Set", "Later", nullptr},
+        {"", "top", "t"},         {"A]B", "k", "last ]"}};
     for (const auto& [section, key, value] : kCases) EXPECT_EQ(ini.Get(section, key), Value(value)) << section << key;
 }
 
@@ -65,8 +63,7 @@ struct SettingsFile : testing::Test {
     // Reads the file, when there is one, from fresh start values.
     void Read(const std::optional<std::string>& bytes = {}) {
         if (bytes) fs.AddFile(kFile, *bytes);
-        settings = Settings{};
-        placement = kDesignedBar;
+        settings = Settings{}, placement = kDesignedBar;
         ReadSettingsFile({kFile, kDefaultFolder}, settings, placement, fs, codec);
     }
     std::string Written() {
@@ -83,18 +80,15 @@ struct SettingsFile : testing::Test {
 // file stays as it was, and missing keys follow the section's last key. Whole milliseconds come back as they
 // were, also where six digits would give an exponent.
 TEST_F(SettingsFile, AWriteChangesOnlyTheValuesOfItsKeys) {
-    const std::string head = "; mine\r\n[Window]\r\nAlpha=1\r\n[Settings]\r\n", tail = "\r\n[Later]\r\n\tKey=\t v \r\n";
-    Read(
-        head +
-        "ShortcutLNK=5\r\nIconsInMenus=-1\r\nNo equals\r\nAlpha=-5\r\nDelay=1000001\r\nFolderPath=  D:\\Caf\xE9  \r\n" +
-        tail);
+    const std::string head = "; mine\r\n[Window]\r\nAlpha=1\r\n[Settings]\r\nShortcutLNK=",
+                      tail = "\r\n[Later]\r\n\tK=\t v \r\n";
+    const std::string kept = "\r\nIconsInMenus=-1\r\nNo equals\r\nAlpha=-5\r\nDelay=1000001\r\nFolderPath=";
+    Read(head + "5" + kept + "  D:\\Caf\xE9  \r\n" + tail);
     EXPECT_EQ(settings, (Settings{1000001 / 1000.0, -5, 230, "D:\\Caf\xC3\xA9", true, false, 0, true, true}));
-    EXPECT_EQ(Written(),
-              head +
-                  "ShortcutLNK=-1\r\nIconsInMenus=-1\r\nNo equals\r\nAlpha=-5\r\nDelay=1000001\r\n"
-                  "FolderPath=D:\\Caf\xE9\r\nNoDelayOnScreenBorder=-1\r\nOnScreenBoderOnly=0\r\nFileGrouping=0\r\n"
-                  "Left=10065\r\nTop=0\r\nWidth=5640\r\nHeight=720\r\n" +
-                  tail);
+    const std::string added =
+        "NoDelayOnScreenBorder=-1\r\nOnScreenBoderOnly=0\r\nFileGrouping=0\r\nLeft=10065\r\nTop=0\r\n"
+        "Width=5640\r\nHeight=720\r\n";
+    EXPECT_EQ(Written(), head + "-1" + kept + "D:\\Caf\xE9\r\n" + added + tail);
 }
 
 TEST_F(SettingsFile, TheFolderIsTrimmedCutTo1999UnitsAndTheMarkerXOrNoKeyMeansTheCreatedDefault) {
@@ -116,12 +110,34 @@ TEST_F(SettingsFile, TheFolderIsTrimmedCutTo1999UnitsAndTheMarkerXOrNoKeyMeansTh
     EXPECT_EQ(settings.FolderPath, p);
 }
 
-TEST_F(SettingsFile, AFolderOutsideTheCodePageMakesTheWholeFileUtf16) {
-    Read("; \xE9\r\n[Settings]\r\n");
-    settings.FolderPath = "D:\\\xD0\x96";
-    EXPECT_TRUE(Written().starts_with("\xFF\xFE;\0 \0\xE9\0\r\0\n\0"s));
-    Read();
-    EXPECT_EQ(settings.FolderPath, "D:\\\xD0\x96");
+// Every delay the integer reader can return, in plain decimals, and text beyond the code page.
+TEST_F(SettingsFile, WhatIsWrittenReadsBack) {
+    static constexpr int kDelays[] = {INT_MIN, -1661993000, -1,       0,          1,           200,    8192011,
+                                      8388609, 9999999,     10000000, 1661993000, INT_MAX - 1, INT_MAX};
+    for (const int ms : kDelays) {
+        Read("[Settings]\r\nDelay=" + std::to_string(ms) + "\r\n");
+        const std::string written = Written();
+        Read();
+        EXPECT_EQ(std::llround(settings.Delay * 1000.0), ms) << written;
+    }
+    // A folder outside the code page makes the whole file UTF-16. "ÿþ" and "ï»¿" in Windows-1252 are the bytes of
+    // the UTF-16 and UTF-8 marks: a file that holds them in UTF-8 is written in UTF-16 too, though all of it fits the
+    // code page.
+    const std::string kCases[][3] = {
+        {"; \xE9\r\n", "D:\\\xD0\x96", "\xFF\xFE;\0 \0\xE9\0\r\0\n\0"s},
+        {"\xEF\xBB\xBF\xC3\xBF\xC3\xBE comment\r\n", "C:\\Caf\xC3\xA9", "\xFF\xFE\xFF\0\xFE\0"s},
+        {"\xEF\xBB\xBF\xC3\xAF\xC2\xBB\xC2\xBF[Mine]\r\n", "C:\\Caf\xC3\xA9", "\xFF\xFE\xEF\0\xBB\0\xBF\0"s}};
+    for (const auto& [head, folder, start] : kCases) {
+        Read(head + "[Settings]\r\nAlpha=77\r\n");
+        settings.FolderPath = folder;
+        const std::string written = Written();
+        Read();
+        EXPECT_TRUE(written.starts_with(start)) << testing::PrintToString(written);
+        EXPECT_EQ(std::tuple(settings.FolderPath, settings.Alpha), std::tuple(folder, 77)) << written;
+    }
+    // An order file's names take the same rule, behind its header line.
+    const std::vector<std::string> names = {"\xC3\xBF\xC3\xBE.lnk", "a.lnk"};
+    EXPECT_EQ(ParseOrderFile(FormatOrderFile(names, codec), codec), names);
 }
 
 // Its other sections would be lost.
@@ -153,13 +169,23 @@ TEST(WindowPlacement, KeepsAllOrHalfOfTheWindowOnTheMonitorItLiesOn) {
         PlaceWindowOnScreen(window, screen, twips, half);
         EXPECT_EQ(window.rect, expected) << twips.left << "," << twips.top << (half ? " half" : "");
     }
-}
-
-TEST(WindowPlacement, ShowInTaskbarShowsAVisibleWindowAgain) {
-    fakes::FakeWindow window;
+    fakes::FakeWindow window;  // a visible window shown again in or out of the taskbar stays visible
     window.shown = ShowCommand::Show;
     ShowInTaskbar(window, false);
     EXPECT_TRUE(!window.taskbar && window.IsVisible());
+}
+
+// A settings file beside the program makes a portable installation; any other keeps the account's settings.
+TEST_F(SettingsFile, ASettingsFileBesideTheProgramMakesItPortable) {
+    fakes::FakeShell shell;
+    fs.AddFile("D:\\Bars\\Two\\tarndock.INI");
+    fs.AddFile("D:\\Bars\\Three\\TarnDock.ini\\x");  // a folder of that name is no settings file
+    for (const std::string program : {"D:\\Bars\\Two", "D:\\Bars\\One", "D:\\Bars\\Three", ""}) {
+        const SettingsLocation at = FindSettingsLocation(shell, fs, program);
+        const bool portable = program.ends_with("Two");
+        EXPECT_EQ(at.settingsFile, portable ? program + "\\TarnDock.ini" : kFile) << program;
+        EXPECT_EQ(at.defaultButtonFolder, portable ? program + "\\Buttons" : kDefaultFolder) << program;
+    }
 }
 
 }  // namespace
