@@ -223,10 +223,11 @@ int wmain(int argc, wchar_t** argv) {
     }
     OleUninitialize();
     const int rounds = soak.rounds;
-    std::printf("%d rebuilds, %d of %d button menus seen, %d of %d tips, %d of %d order editors, %d of %d options "
-                "dialogs, in %.0f s (exit code %d)\n",
-                rounds * kRefreshes, soak.menus, rounds * kMenus, soak.tips, rounds * kTips, soak.editors, rounds,
-                soak.optionDialogs, rounds, (GetTickCount() - started) / 1000.0, result);
+    std::printf(
+        "%d rebuilds, %d of %d button menus seen, %d of %d tips, %d of %d order editors, %d of %d options "
+        "dialogs, in %.0f s (exit code %d)\n",
+        rounds * kRefreshes, soak.menus, rounds * kMenus, soak.tips, rounds * kTips, soak.editors, rounds,
+        soak.optionDialogs, rounds, (GetTickCount() - started) / 1000.0, result);
     const char* when[] = {"start", "after a tenth", "end"};
     std::printf("%-14s %10s %10s %8s %8s %14s\n", "", "free GDI", "free USER", "GDI", "USER", "private bytes");
     for (std::size_t i = 0; i < soak.counts.size() && i < 3; ++i) {
