@@ -2,7 +2,7 @@
 // thread timer through the bar's own messages: rebuilds (F5), button menus (a drop-down button's TBN_DROPDOWN, the
 // menu ended as soon as it runs), tooltips (pointer moves over the toolbar), the order editor (F9, then the folder
 // picker's edit button) and the options dialog (F2, then its close box). The work runs in ten equal slices; GDI and
-// USER objects and private bytes are counted at the start, after the first slice and at the end.
+// USER objects and private bytes are counted at the start and after each slice: no growth after the first.
 // Wine's GetGuiResources counts nothing, so the handles still free are counted as well: every leaked bitmap, font,
 // brush or image list takes GDI handles, every leaked window, menu or icon a USER handle. Wine's USER handles are
 // shared by all the programs of one wineserver, so run it in a prefix of its own, with unmanaged windows.
@@ -171,8 +171,7 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         ++soak.optionDialogs;
         soak.options = nullptr;
     }
-    const int slice = soak.rounds / 10;
-    if (soak.round == 0 || soak.round == slice || soak.round == soak.rounds) soak.counts.push_back(Count());
+    if (soak.round % (soak.rounds / 10) == 0) soak.counts.push_back(Count());
     if (soak.round == soak.rounds) {
         PostMessageW(soak.bar, WM_CLOSE, 0, 0);
         return;
@@ -228,9 +227,9 @@ int wmain(int argc, wchar_t** argv) {
         "dialogs, in %.0f s (exit code %d)\n",
         rounds * kRefreshes, soak.menus, rounds * kMenus, soak.tips, rounds * kTips, soak.editors, rounds,
         soak.optionDialogs, rounds, (GetTickCount() - started) / 1000.0, result);
-    const char* when[] = {"start", "after a tenth", "end"};
+    const char* when[] = {"start", "1/10", "2/10", "3/10", "4/10", "5/10", "6/10", "7/10", "8/10", "9/10", "end"};
     std::printf("%-14s %10s %10s %8s %8s %14s\n", "", "free GDI", "free USER", "GDI", "USER", "private bytes");
-    for (std::size_t i = 0; i < soak.counts.size() && i < 3; ++i) {
+    for (std::size_t i = 0; i < soak.counts.size() && i < std::size(when); ++i) {
         const Counts& c = soak.counts[i];
         std::printf("%-14s %10zu %10zu %8lu %8lu %14zu\n", when[i], c.freeGdi, c.freeUser, c.gdi, c.user,
                     c.privateBytes);
