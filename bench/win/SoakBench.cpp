@@ -2,7 +2,8 @@
 // thread timer through the bar's own messages: rebuilds (F5), button menus (a drop-down button's TBN_DROPDOWN, the
 // menu ended as soon as it runs), tooltips (pointer moves over the toolbar), the order editor (F9, then the folder
 // picker's edit button) and the options dialog (F2, then its close box). The work runs in ten equal slices; GDI and
-// USER objects and private bytes are counted at the start and after each slice: no growth after the first.
+// USER objects, private bytes and the heaps' bytes in use are counted at the start and after each slice: no growth
+// after the first.
 // Wine's GetGuiResources counts nothing, so the handles still free are counted as well: every leaked bitmap, font,
 // brush or image list takes GDI handles, every leaked window, menu or icon a USER handle. Wine's USER handles are
 // shared by all the programs of one wineserver, so run it in a prefix of its own, with unmanaged windows.
@@ -32,7 +33,7 @@ constexpr int kRefreshes = 50, kMenus = 5, kTips = 5;
 struct Counts {
     std::size_t freeGdi, freeUser;
     DWORD gdi, user;
-    SIZE_T privateBytes;
+    SIZE_T privateBytes, heapBytes;
 };
 
 std::size_t FreeGdiHandles() {
@@ -57,6 +58,23 @@ std::size_t FreeUserHandles() {
     return probes.size();
 }
 
+// The bytes of the blocks in use in every heap of the process, the C runtime's among them: what a leak of memory
+// adds to, whatever the heaps keep committed beside it.
+SIZE_T HeapBytesInUse() {
+    std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
+    heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
+    SIZE_T total = 0;
+    for (const HANDLE heap : heaps) {
+        if (!HeapLock(heap)) continue;
+        PROCESS_HEAP_ENTRY entry{};
+        while (HeapWalk(heap, &entry)) {
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY) total += entry.cbData;
+        }
+        HeapUnlock(heap);
+    }
+    return total;
+}
+
 Counts Count() {
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
@@ -64,7 +82,7 @@ Counts Count() {
     return {FreeGdiHandles(), FreeUserHandles(), GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
             GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS),
             // Wine fills only the older part of the counters; the commit charge there is the same figure.
-            memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage};
+            memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage, HeapBytesInUse()};
 }
 
 // The top-level window of this thread with that class, visible if told so, or null.
@@ -228,11 +246,12 @@ int wmain(int argc, wchar_t** argv) {
         rounds * kRefreshes, soak.menus, rounds * kMenus, soak.tips, rounds * kTips, soak.editors, rounds,
         soak.optionDialogs, rounds, (GetTickCount() - started) / 1000.0, result);
     const char* when[] = {"start", "1/10", "2/10", "3/10", "4/10", "5/10", "6/10", "7/10", "8/10", "9/10", "end"};
-    std::printf("%-14s %10s %10s %8s %8s %14s\n", "", "free GDI", "free USER", "GDI", "USER", "private bytes");
+    std::printf("%-6s %9s %9s %5s %5s %14s %11s\n", "", "free GDI", "free USER", "GDI", "USER", "private bytes",
+                "heap in use");
     for (std::size_t i = 0; i < soak.counts.size() && i < std::size(when); ++i) {
         const Counts& c = soak.counts[i];
-        std::printf("%-14s %10zu %10zu %8lu %8lu %14zu\n", when[i], c.freeGdi, c.freeUser, c.gdi, c.user,
-                    c.privateBytes);
+        std::printf("%-6s %9zu %9zu %5lu %5lu %14zu %11zu\n", when[i], c.freeGdi, c.freeUser, c.gdi, c.user,
+                    c.privateBytes, c.heapBytes);
     }
     for (const std::wstring& path : made) DeleteFileW(path.c_str());
     for (const std::wstring sub : {L"\\Menu A", L"\\Menu B", L""}) {
