@@ -68,6 +68,7 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
         self.prefix, build, self.pointer = self.tmp / "prefix", self.artifacts.parent.parent, (0, 0)
         self.local = self.prefix / "drive_c" / "users" / getpass.getuser() / "AppData" / "Local" / "TarnDock"
         self.settings_path, self.buttons = self.local / "TarnDock.ini", self.local / "Buttons"
+        self.order = self.buttons / "TarnDock_Folder.ini"  # the button folder's order file
         shutil.rmtree(self.artifacts, ignore_errors=True)
         self.artifacts.mkdir(parents=True)  # below: the server's socket in TMPDIR of our own, no Mono or Gecko
         self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all", TMPDIR=str(self.tmp), DISPLAY="",

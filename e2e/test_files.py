@@ -43,12 +43,11 @@ START = [
 
 def journey(s):
     make_files(s.buttons, *(names := ["a.txt", "b.txt", "c.txt", "../x.txt"]))  # x.txt for the line ..\x.txt
-    order = s.buttons / "TarnDock_Folder.ini"
     for name, settings_file, order_file, place, pictures, written, other in START:
-        for path, data in (s.settings_path, settings_file), (order, order_file):
+        for path, data in (s.settings_path, settings_file), (s.order, order_file):
             if data is not KEEP:
                 (path.unlink(), path.mkdir()) if data == FOLDER else path.write_bytes(data)
-        before = order.read_bytes() if order_file is KEEP else None
+        before = s.order.read_bytes() if order_file is KEEP else None
         program, bar = Bar.start(s)
         s.move(bar.rect.x, bar.rest[1])  # on its frame: at once solid where that is the screen's edge
         bar.band = bar.band._replace(width=min(bar.band.right, 1024) - bar.band.x)  # what the screen shows
@@ -57,11 +56,11 @@ def journey(s):
                     (place, pictures), f"the place and pictures ({name})")
         s.close(program)
         if settings_file == FOLDER:
-            assert s.settings_path.is_dir() and order.is_dir(), "a folder in a file's place was removed"
+            assert s.settings_path.is_dir() and s.order.is_dir(), "a folder in a file's place was removed"
             continue
         entries = [n if n == "<>" else n + ".txt" for n in written]
-        check_equal(lines(order), HEAD.split("\r\n")[:2] + entries, f"the order written back ({name})")
-        before and check_equal(order.read_bytes(), before, f"the order file rewritten ({name})")
+        check_equal(lines(s.order), HEAD.splitlines() + entries, f"the order written back ({name})")
+        before and check_equal(s.order.read_bytes(), before, f"the order file rewritten ({name})")
         twips = dict(Left=place.x, Top=place.y, Width=place.width, Height=place.height)
         expected = dict(DEFAULTS, FolderPath=s.windows_path(s.buttons), **{k: str(v * TWIPS) for k, v in twips.items()})
         got = dict(reversed(s.settings()))  # the first of each name

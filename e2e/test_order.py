@@ -27,19 +27,17 @@ def journey(s):
     rows = Rect(editor.rect.x + 10, row(editor, 2)[1] - 8, 120, 17 * 3)  # b, a, c: not selected
     first = s.screenshot("edited").sub(rows)
     s.key("Return", window=editor, closes="the editor")  # OK
-    order = s.buttons / "TarnDock_Folder.ini"
-    check_equal(lines(order), HEAD.split("\r\n")[:2] + ["<>", "d.txt", "b.txt", "a.txt", "c.txt"],
-                "the order file after OK")
+    check_equal(lines(s.order), HEAD.splitlines() + ["<>", "d.txt", "b.txt", "a.txt", "c.txt"], "the order after OK")
     close_picker(s, picker)
     bar.make_solid()  # the picker returned 1: the bar rebuilt, the separator's line first, then the same pictures
     rebuilt = lambda _: len(icons := bar.icons(s.grab())) == len(before) + 1 and icons[1].x > before[0].x
     s.wait_screen(bar.band, rebuilt, 10, f"the bar rebuilt with a separator first, not {before}", "rebuilt")
 
-    written = order.read_bytes()  # F9 opens the same rows again; a change and Cancel leave the file byte for byte
+    written = s.order.read_bytes()  # F9 opens the same rows again; a change and Cancel leave the file byte for byte
     picker, editor = open_editor(s, lambda: bar.press("F9"))
     second = s.screenshot("second-opening").sub(rows)
     check_equal(second.data == first.data, True, f"the rows b, a, c in the second opening ({second.name})")
     s.key("shift+Down", "Escape", window=editor, closes="the editor")  # Cancel
-    check_equal(order.read_bytes(), written, "the order file after Cancel")
+    check_equal(s.order.read_bytes(), written, "the order file after Cancel")
     close_picker(s, picker)
     s.close(program)
