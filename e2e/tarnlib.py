@@ -5,6 +5,9 @@ from pathlib import Path
 WINE, WINESERVER = "/usr/lib/wine/wine64", "/usr/lib/wine/wineserver"
 ROOT = (0x33, 0x66, 0xAA)  # the root window's colour, which none of Wine's system colours has
 TWIPS, FRAME, MARGIN, BAND = 15, 3, 8, 24  # per pixel; the sizing border; the toolbar's side margins; its button row
+HEAD = "; >>> This file has been created and is used by the program TarnDock. <<<\r\n[FileNames]\r\n"  # order files
+DEFAULTS = dict(Delay="200", Alpha="110", NoDelayOnScreenBorder="-1", OnScreenBoderOnly="0", FileGrouping="0",
+                IconsInMenus="0", ShortcutLNK="-1")  # what the program writes for all settings but the place and folder
 Window = collections.namedtuple("Window", "id title rect")
 is_dark = lambda c: 0.299 * c[0] + 0.587 * c[1] + 0.114 * c[2] < 80
 
@@ -15,6 +18,12 @@ class Rect(collections.namedtuple("Rect", "x y width height")):
 
 
 def check_equal(actual, expected, what): assert actual == expected, f"{what}: expected {expected!r}, got {actual!r}"
+
+
+def make_files(folder, *names):  # the folders whose names end in "/" and the files, each holding its own name
+    for name in names:
+        (path := folder / name).parent.mkdir(parents=True, exist_ok=True)
+        path.mkdir() if name.endswith("/") else path.write_text(name)
 
 
 def wait_until(probe, timeout, what=None, step=0.05):  # probe's first true value, else a false one or (told what) fails
@@ -55,11 +64,11 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
 
     def __init__(self, exe, artifacts):
         self.exe, self.artifacts, self.procs = exe.resolve(), artifacts.resolve(), []
-        self.helpers = self.exe.parent.parent / "e2e" / "helpers"  # build/<tree>/e2e/helpers beside src/
-        self.tmp = Path(tempfile.mkdtemp(prefix="tarn-e2e-"))
+        self.helpers, self.tmp = self.exe.parent.parent / "e2e" / "helpers", Path(tempfile.mkdtemp(prefix="tarn-e2e-"))
         self.prefix, build, self.pointer = self.tmp / "prefix", self.artifacts.parent.parent, (0, 0)
         self.local = self.prefix / "drive_c" / "users" / getpass.getuser() / "AppData" / "Local" / "TarnDock"
         self.settings_path, self.buttons = self.local / "TarnDock.ini", self.local / "Buttons"
+        self.order = self.buttons / "TarnDock_Folder.ini"  # the button folder's order file
         shutil.rmtree(self.artifacts, ignore_errors=True)
         self.artifacts.mkdir(parents=True)  # below: the server's socket in TMPDIR of our own, no Mono or Gecko
         self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all", TMPDIR=str(self.tmp), DISPLAY="",
@@ -100,23 +109,30 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
 
     start = lambda self, *command, **kw: self.spawn(WINE, *(command or [self.exe]), **kw)  # else TarnDock.exe
 
+    def probe(self, folder):  # Probe.exe copied into folder, made if need be: the quoted path it logs as its own
+        folder.mkdir(parents=True, exist_ok=True), shutil.copy(self.helpers / "Probe.exe", folder)
+        return f'"{self.windows_path(folder / "Probe.exe")}"'
+
     def start_helper(self, name, *args):  # once it says "ready"; one that failed to set itself up starts again
         starts = (self.start(self.helpers / name, *args, stdout=subprocess.PIPE, text=True) for _ in range(3))
         return next((h for h in starts if h.stdout.readline() == "ready\n"), None) or sys.exit(f"{name} never ready")
 
-    def close(self, program):  # as the system does, WM_CLOSE to its windows; then it ends with exit code 0
-        assert program.poll() is None, "the program ended before it was asked to close"
-        run([WINE, "taskkill", "/im", self.exe.name], self.env)
-        check_equal(program.wait(30), 0, "the exit code")
+    close = lambda self, program: (  # as the system does, WM_CLOSE to its windows; then it ends with exit code 0
+        check_equal(program.poll(), None, "the program's exit code before it was asked to close"),
+        run([WINE, "taskkill", "/im", self.exe.name], self.env), check_equal(program.wait(30), 0, "the exit code"))
 
     windows_path = lambda self, path: "C:\\" + "\\".join(path.relative_to(self.prefix / "drive_c").parts)
 
-    def write_settings(self, **pairs):
-        self.settings_path.parent.mkdir(parents=True, exist_ok=True)
-        self.settings_path.write_text("[Settings]\r\n" + "".join(f"{k}={v}\r\n" for k, v in pairs.items()), "cp1252")
+    write_settings = lambda self, **pairs: (self.settings_path.parent.mkdir(parents=True, exist_ok=True),
+        self.settings_path.write_text("[Settings]\r\n" + "".join(f"{k}={v}\r\n" for k, v in pairs.items()), "cp1252"))
 
-    settings = lambda self: (data := self.settings_path.read_bytes(), [  # the file's bytes and its key=value pairs
-        tuple(line.split("=", 1)) for line in data.decode("cp1252").split("\r\n") if "=" in line])
+    def settings(self, path=None):  # the key=value pairs of the first [Settings], UTF-16 LE after its mark or Latin-1
+        data = (path or self.settings_path).read_bytes()
+        text = data[2:].decode("utf-16-le") if data.startswith(b"\xFF\xFE") else data.decode("latin-1")
+        section = ("\r\n" + text).split("\r\n[Settings]\r\n", 1)[-1].split("\r\n[")[0].split("\r\n")
+        return [tuple(line.split("=", 1)) for line in section if "=" in line]
+
+    values = lambda self, *keys, path=None: [*map(dict(self.settings(path)).get, keys)]  # None for a missing one
 
     x = lambda self, *args: run(["xdotool", *args], self.env, text=True).stdout
 
@@ -128,11 +144,11 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
         return [Window(int(v["WINDOW"]), t, Rect(*(int(v[k]) for k in ("X", "Y", "WIDTH", "HEIGHT")))) for v, t in
                 zip((dict(line.split("=", 1) for line in out[6 * i:6 * i + 6]) for i in range(n)), out[6 * n:])]
 
-    def wait_window(self, what, action=None, where=lambda w: True, timeout=30, exe=None, label=None):  # after action
-        known = {w.id for w in self.windows(exe, visible=False)} if action else set()
+    def wait_window(self, what, action=None, where=lambda w: True, timeout=30, exe=None, label=None):  # after action;
+        known = {w.id for w in self.windows(exe, visible=False)} if action else set()  # where: a title or a test
         action and action()
-        window = wait_until(lambda: next((w for w in self.windows(exe) if w.id not in known and where(w)), 0),
-                            timeout, what)
+        window = wait_until(lambda: next((w for w in self.windows(exe) if w.id not in known and (
+            w.title == where if isinstance(where, str) else where(w))), 0), timeout, what)
         for _ in range(30):  # until it stays still
             time.sleep(0.3)
             if window == (window := next((w for w in self.windows(exe) if w.id == window.id), window)):
@@ -156,25 +172,25 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
     park = lambda self: self.move(20, 748)  # away from the bars
     click = lambda self, x, y, button=1: (self.move(x, y), self.x("click", button))
 
-    def key(self, *keys, window=None, closes=None):  # "Return", "alt+F4"... into window, which a click does not focus
-        window and self.x("windowfocus", "--sync", window.id)
-        self.x("key", *keys)
-        closes and self.wait_gone(window, f"{closes} to close on {keys[-1]}")  # if told what the window is
+    key = lambda self, *keys, window=None, closes=None: (  # "Return", "alt+F4"... into window, which a click does not
+        window and self.x("windowfocus", "--sync", window.id), self.x("key", *keys),  # focus; the window closes,
+        closes and self.wait_gone(window, f"{closes} to close on {keys[-1]}"))  # if told what it is
 
-    def popup(self, at, button=1):  # clicks; gives the menu's window, a screenshot, its lines of text
-        menu = self.wait_window("a popup menu", lambda: self.click(*at, button))
+    def popup(self, at, button=1, choose=None):  # clicks; gives the menu's window, a screenshot, its lines of text;
+        menu = self.wait_window("a popup menu", lambda: self.click(*at, button))  # then clicks line `choose` if told
         r, shot = Rect(*(v + d for v, d in zip(menu.rect, (3, 3, -6, -6)))), self.screenshot("menu")
         text = [any(is_dark(shot.at(x, y)) for x in range(r.x, r.right)) for y in range(r.y, r.bottom)] + [False]
         edges = [r.y + i for i in range(len(text)) if text[i] != (i > 0 and text[i - 1])]
-        return menu, shot, [Rect(r.x, a, r.width, b - a) for a, b in zip(edges[::2], edges[1::2])]
+        entries = [Rect(r.x, a, r.width, b - a) for a, b in zip(edges[::2], edges[1::2])]
+        choose is None or self.click(menu.rect.x + 40, entries[choose].centre[1])
+        return menu, shot, entries
 
     grab = lambda self, r=Rect(0, 0, 1024, 768), name="": Region(r, run(["import", "-window", "root", "-crop",
         f"{r.width}x{r.height}+{r.x}+{r.y}", "+repage", "-depth", "8", "rgb:-"], self.env).stdout, name)
 
-    def screenshot(self, label):  # kept as the next numbered PNG of the artifacts
-        shot = self.grab(name=f"{len([*self.artifacts.glob('*.png')]) + 1:02d}-{label}.png")
-        run(["convert", "-size", "1024x768", "-depth", "8", "rgb:-", self.artifacts / shot.name], input=shot.data)
-        return shot
+    screenshot = lambda self, label: (  # kept as the next numbered PNG of the artifacts
+        shot := self.grab(name=f"{len([*self.artifacts.glob('*.png')]) + 1:02d}-{label}.png"),
+        run(["convert", "-size", "1024x768", "-depth", "8", "rgb:-", self.artifacts / shot.name], input=shot.data))[0]
 
     def wait_screen(self, rect, predicate, timeout, what=None, label=None):  # seconds until predicate holds for rect
         started, ok = time.monotonic(), wait_until(lambda: predicate(self.grab(rect)), timeout, step=0.02)
@@ -186,17 +202,15 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
 class Bar:  # the bar's window and its parts; see-through, the root shows through its background, the colour key
 
     def __init__(self, s, window):
-        self.s, self.window, r = s, window, window.rect
-        self.rect, self.client = r, (c := Rect(r.x + FRAME, r.y + FRAME, r.width - 2 * FRAME, r.height - 2 * FRAME))
+        self.s, self.window, self.rect, r = s, window, window.rect, window.rect
+        c = self.client = Rect(r.x + FRAME, r.y + FRAME, r.width - 2 * FRAME, r.height - 2 * FRAME)
         self.left, self.right = Rect(c.x, c.y, MARGIN, c.height), Rect(c.right - MARGIN, c.y, MARGIN, c.height)
         self.columns = Rect(c.x + MARGIN, c.y, c.width - 2 * MARGIN, c.height)
-        self.band = Rect(c.x + MARGIN, c.y, c.width - 2 * MARGIN, BAND)
-        self.rest = (c.x + 3, c.y + c.height // 2)  # on the left margin
+        self.band, self.rest = self.columns._replace(height=BAND), (c.x + 3, c.y + c.height // 2)  # rest: on the margin
 
     @staticmethod
     def start(s, solid=False, **settings):  # with these settings if any; made solid if told so
-        settings and s.write_settings(**settings)
-        s.park()
+        settings and s.write_settings(**settings), s.park()
         program, bar = s.start(), Bar(s, s.wait_window("the bar"))
         check_equal(s.windows(), [bar.window], "the program's windows after its start")
         solid and bar.make_solid()
@@ -218,8 +232,7 @@ class Bar:  # the bar's window and its parts; see-through, the root shows throug
 
 def main():  # python3 tarnlib.py JOURNEY.py --exe TarnDock.exe --artifacts FOLDER
     options, started = dict(zip(sys.argv[2::2], map(Path, sys.argv[3::2]))), time.monotonic()
-    signal.signal(signal.SIGALRM, lambda *_: sys.exit("no end after 240 s"))  # torn down before CTest's 300 s
-    signal.alarm(240)
+    signal.signal(signal.SIGALRM, lambda *_: sys.exit("no end after 240 s")), signal.alarm(240)  # before CTest's 300 s
     with Session(options["--exe"], options["--artifacts"]) as s:
         runpy.run_path(sys.argv[1])["journey"](s)
     print(f"PASS after {time.monotonic() - started:.1f} s, artifacts in {options['--artifacts']}")

@@ -1,14 +1,13 @@
 """The hint, the see-through and solid bar and what switches them, moving it, and clicks through it."""
 import shutil
 
-from tarnlib import MARGIN, ROOT, TWIPS, Bar, Rect, check_equal, wait_until
+from tarnlib import MARGIN, ROOT, TWIPS, Bar, Rect, check_equal, make_files, wait_until
 
 BAR, MOVED, DELAY = Rect(150, 150, 376, 48), Rect(360, 285, 376, 48), 1.5  # a delay to tell from the next tick
 
 
 def start(s, name, notes, **settings):  # a bar on notes, then Wine's Notepad and Regedit
-    (folder := s.prefix / "drive_c" / name).mkdir()
-    [(folder / f"Note {i:02d}.txt").write_text("a note") for i in range(notes)]
+    make_files(folder := s.prefix / "drive_c" / name, *(f"Note {i:02d}.txt" for i in range(notes)))
     [shutil.copy(s.prefix / "drive_c" / "windows" / p.lower(), folder / p) for p in ("Notepad.exe", "Regedit.exe")]
     return Bar.start(s, FolderPath=s.windows_path(folder), **settings)
 
@@ -42,16 +41,15 @@ def journey(s):
     took = s.wait_screen(bar.left, bar.see_through, DELAY + 2, "the bar to turn see-through after the delay", "moved")
     assert DELAY - 0.1 <= took < DELAY + 1.5, f"the bar turned see-through {took:.2f} s after the pointer left it"
 
-    # The see-through bar, though it draws Regedit's icon over "File", lets a click through; the solid one takes it.
-    around = Rect(regedit[0] - 3, regedit[1] - 3, 6, 6)
-    assert alone.sub(around).data != s.grab(around).data, "no icon over Notepad's File"
+    around = Rect(regedit[0] - 3, regedit[1] - 3, 6, 6)  # the see-through bar draws Regedit's icon over "File",
+    assert alone.sub(around).data != s.grab(around).data, "no icon over Notepad's File"  # yet lets a click through;
     menu = s.wait_window("Notepad's menu", lambda: s.click(*regedit), timeout=5, exe="notepad.exe")
     assert not menu.title and not s.windows("regedit.exe"), f"not Notepad's menu but {menu}, or Regedit started"
     s.screenshot("click-reached-notepad")
     s.click(pad.rect.x + 300, pad.rect.y + 250)  # closes the menu, far from the bar
-    s.wait_gone(menu, "Notepad's menu to close", exe="notepad.exe")
+    s.wait_gone(menu, "Notepad's menu to close", exe="notepad.exe")  # the solid bar takes the click
     bar.make_solid(DELAY + 3)
     s.wait_window("Regedit", lambda: s.click(*regedit), exe="regedit.exe", label="solid-bar-took-click")
     s.close(program)
-    check_equal([v for k, v in s.settings()[1] if k in ("Left", "Top", "Width", "Height")],
+    check_equal(s.values("Left", "Top", "Width", "Height"),
                 [str(MOVED.x * TWIPS), str(MOVED.y * TWIPS), "5640", "720"], "the stored place after the drag")

@@ -1,16 +1,12 @@
 """Two portable copies started together with ten starts of one of them: two bars, nine boxes; own settings each."""
-import shutil
-
-from tarnlib import Bar, check_equal, wait_until
+from tarnlib import Bar, check_equal, make_files, wait_until
 
 
 def journey(s):
     copies = [s.prefix / "drive_c" / name for name in ("One", "Two")]  # each with a TarnDock.ini beside the program
     for copy, top, files in zip(copies, (1500, 7500), (["a.txt"], ["b.txt", "c.log"])):
-        (copy / "Buttons").mkdir(parents=True)
-        shutil.copy(s.exe, copy)
+        make_files(copy / "Buttons", *files), (copy / s.exe.name).write_bytes(s.exe.read_bytes())
         (copy / "TarnDock.ini").write_text(f"[Settings]\r\nLeft=3000\r\nTop={top}\r\n", "cp1252")
-        [(copy / "Buttons" / name).write_text(name) for name in files]
     s.park()
     starts = [s.start(copies[i == 5] / "TarnDock.exe") for i in range(11)]  # within a second: the sixth is Two
     wait_until(lambda: len(s.windows()) == 11, 60, "two bars and nine boxes")
@@ -21,8 +17,7 @@ def journey(s):
     for left in range(8, -1, -1):  # the top box's OK, clicked: they lie one above the other
         s.click(boxes[0].rect.centre[0], boxes[0].rect.bottom - 21)
         wait_until(lambda: len(s.windows()) == 2 + left, 10, f"{left} boxes left")
-    wait_until(lambda: sum(p.poll() is not None for p in starts) == 9, 20, "the nine second starts to end")
-    ended = [p for p in starts if p.poll() is not None]
+    ended = wait_until(lambda: len(e := [p for p in starts if p.poll() is not None]) == 9 and e, 20, "nine to end")
     check_equal(([p.returncode for p in ended], s.windows()), ([0] * 9, bars), "exit codes, windows after the boxes")
     for window, count in zip(bars, (1, 2)):
         (bar := Bar(s, window)).make_solid()
@@ -30,7 +25,6 @@ def journey(s):
     s.close(next(p for p in starts if p.poll() is None))  # closes both bars; each writes its own file
     wait_until(lambda: all(p.poll() == 0 for p in starts), 20, "both bars to end")
     for copy, top in zip(copies, ("1500", "7500")):
-        settings = dict(line.split("=", 1) for line in (copy / "TarnDock.ini").read_text("cp1252").splitlines() if "=" in line)
-        check_equal([settings[k] for k in ("FolderPath", "Left", "Top")], [s.windows_path(copy / "Buttons"), "3000", top],
-                    f"the settings of {copy.name}")
+        check_equal(s.values("FolderPath", "Left", "Top", path=copy / "TarnDock.ini"),
+                    [s.windows_path(copy / "Buttons"), "3000", top], f"the settings of {copy.name}")
     assert not s.settings_path.exists(), "a settings file below the application data"

@@ -1,6 +1,4 @@
 """The context menu's Refresh, Minimize and End, F3 and restoring, F4 and Alt+F4; every way out stores the settings."""
-import shutil
-
 from tarnlib import Bar, check_equal, is_dark, lines, wait_until
 
 
@@ -8,16 +6,15 @@ start = lambda s: Bar.start(s, True, Left=3000, Top=1500)  # only the place, so 
 
 
 def choose(s, at, entry):  # in the context menu at `at`: seven lines in four groups, separators in the wide gaps
-    menu, shot, entries = s.popup(at, 3)
+    menu, shot, entries = s.popup(at, 3, entry)
     gaps = [b.y - a.bottom for a, b in zip(entries, entries[1:])]
     check_equal((menu.rect[:2], [g > min(gaps) + 4 for g in gaps]), (at, [0, 1, 1, 0, 1, 1]), "corner and groups")
-    s.click(menu.rect.x + 40, entries[entry].centre[1])
     return shot, entries
 
 
 def ended(s, program, how):  # cleanly, nothing left on the screen, every key stored, the place unchanged
     check_equal((program.wait(15), s.windows()), (0, []), f"exit code, windows after {how}")
-    check_equal([len(p := dict(s.settings()[1])), p["Left"], p["Top"]], [12, "3000", "1500"], f"settings after {how}")
+    check_equal([len(s.settings()), *s.values("Left", "Top")], [12, "3000", "1500"], f"settings after {how}")
 
 
 def minimised(s, bar, how):  # the bar gone, the window "TarnDock" of class frmMenu standing for it
@@ -28,8 +25,7 @@ def minimised(s, bar, how):  # the bar gone, the window "TarnDock" of class frmM
 
 
 def journey(s):
-    s.buttons.mkdir(parents=True)
-    shutil.copy(s.helpers / "Probe.exe", s.buttons)
+    s.probe(s.buttons)
     program, bar = start(s)  # a right-click on a program starts nothing; Refresh rebuilds the toolbar under it
     shot, entries = choose(s, (icons := bar.icons(s.screenshot("solid")))[0].centre, 3)
     columns = set.intersection(*[{a for a, _ in shot.sub(e).runs(is_dark, 2)} for e in entries])  # of key names

@@ -1,79 +1,61 @@
 """Options: the transparency preview by keys, grouping and OK, a missing folder, Select folder; Help and its link."""
 import subprocess
 
-from tarnlib import check_equal, lines, wait_until, Bar
+from tarnlib import Bar, check_equal, lines, make_files, wait_until
 
-OPTIONS, HELP = (600, 332), (640, 480)  # client sizes at 96 DPI
-titled = lambda title: lambda w: w.title == title
-
-
-def at(window, client, x, y):  # a point of the window's client area: the borders are even, the caption on top
-    border = (window.rect.width - client[0]) // 2
-    return window.rect.x + border + x, window.rect.bottom - border - client[1] + y
-
-
-def alpha(s):  # the bar's layered opacity, read by a helper
-    return s.start(s.helpers / "Alpha.exe", stdout=subprocess.PIPE, text=True).communicate(timeout=30)[0].strip()
+at = lambda options, x, y: (  # a point of Options' client area, 600 x 332 at 96 DPI: even borders, the caption on top
+    options.rect.x + (border := (options.rect.width - 600) // 2) + x, options.rect.bottom - border - 332 + y)
+ok = lambda s, options, what: (s.click(*at(options, 536, 307)), s.wait_gone(options, what))  # Options' OK
+alpha = lambda s: s.start(s.helpers / "Alpha.exe", stdout=subprocess.PIPE, text=True).communicate(timeout=30)[0].strip()
 
 
 def journey(s):
-    (s.buttons / "Games" / "Old").mkdir(parents=True)
-    [(s.buttons / name).write_text(name) for name in ("a.txt", "b.txt", "c.txt", "d.log", "e.log", "Games/g.txt")]
-    probe = s.prefix / "drive_c" / "Probe" / "Probe.exe"  # opens the prefix's .html files: logs what it was given
-    probe.parent.mkdir()
-    probe.write_bytes((s.helpers / "Probe.exe").read_bytes())
-    command = f'"{s.windows_path(probe)}" "%1"'
+    make_files(s.buttons, "a.txt", "b.txt", "c.txt", "d.log", "e.log", "Games/Old/", "Games/g.txt")
+    command = s.probe(probe := s.prefix / "drive_c" / "Probe") + ' "%1"'  # opens .html files: logs what it was given
     for key, value in (r"HKCR\.html", "htmlfile"), (r"HKCR\htmlfile\shell\open\command", command):
         s.start("reg", "add", key, "/ve", "/d", value, "/f").wait(30)
     program, bar = Bar.start(s, True, Left=3000, Top=1500)
-    ungrouped = bar.icons(s.screenshot("ungrouped"))
-    check_equal(len(ungrouped), 7, "buttons: five files and the menu button's picture and arrow")
+    check_equal(len(bar.icons(s.screenshot("ungrouped"))), 7, "five files, the menu button's picture and arrow")
 
-    menu, _, entries = s.popup(bar.rest, 3)  # Options; Tab from OK to the first slider, five steps to the right
-    options = s.wait_window("Options", lambda: s.click(menu.rect.x + 40, entries[2].centre[1]), titled(
-        "TarnDock - Options"), label="options")
+    options = s.wait_window("Options", lambda: s.popup(bar.rest, 3, 2), "TarnDock - Options", label="options")
     wait_until(lambda: alpha(s) == "110", 10, "the idle bar's opacity from the settings")
-    s.key("Tab", *["Right"] * 5, window=options)
+    s.key("Tab", *["Right"] * 5, window=options)  # from OK to the first slider, five steps to the right
     wait_until(lambda: alpha(s) == "87", 10, "the preview of slider 62 (52 + 5 * 2): 230 - 142.6")
-    s.click(*at(options, OPTIONS, 450, 73))  # Group by file type
-    s.click(*at(options, OPTIONS, 536, 307))  # OK
-    s.wait_gone(options, "Options to close on OK")
+    s.click(*at(options, 450, 73))  # Group by file type
+    ok(s, options, "Options to close on OK")
     bar.make_solid()
     s.wait_screen(bar.band, lambda shot: len(bar.icons(shot)) == 6, 10, "menus of .txt, .log, Games", "grouped")
     check_equal(len(s.popup(bar.icons(s.grab())[0].centre)[2]), 3, "entries of the .txt menu")
     s.key("Escape")
 
-    options = s.wait_window("Options again", lambda: bar.press("F2"), titled("TarnDock - Options"))
-    s.click(*at(options, OPTIONS, 300, 210))  # the folder field: a folder that is not there
-    s.key("End", window=options)
-    s.x("type", "\\Missing")
-    error = s.wait_window("the folder error", lambda: s.key("Return"), titled("TarnDock Error"), label="error")
+    options = s.wait_window("Options again", lambda: bar.press("F2"), "TarnDock - Options")
+    s.click(*at(options, 300, 210))  # the folder field: a folder that is not there
+    s.x("windowfocus", "--sync", options.id, "key", "End", "type", "\\Missing")  # after the field's text
+    error = s.wait_window("the folder error", lambda: s.key("Return"), "TarnDock Error", label="error")
     s.key("Return", window=error, closes="the error box")
     check_equal(options in s.windows(), True, "Options still open after the error")
     s.key("Escape", window=options, closes="Options")  # Cancel: the grouped bar as it was
     bar.make_solid()
     check_equal(len(bar.icons(s.grab())), 6, "buttons after the folder error and Cancel")
 
-    options = s.wait_window("Options a third time", lambda: bar.press("F2"), titled("TarnDock - Options"))
-    picker = s.wait_window("Select a folder", lambda: s.click(*at(options, OPTIONS, 489, 249)),
-                           titled("TarnDock - Select a folder"), label="select-folder")
+    options = s.wait_window("Options a third time", lambda: bar.press("F2"), "TarnDock - Options")
+    picker = s.wait_window("Select a folder", lambda: s.click(*at(options, 489, 249)),
+                           "TarnDock - Select a folder", label="select-folder")
     s.key("Down", "Return", window=picker)  # from the button folder's row to Games, opened
     s.key("Return", window=picker, closes="Select a folder")  # the current folder taken
-    s.click(*at(options, OPTIONS, 536, 307))
-    s.wait_gone(options, "Options to close on OK with the chosen folder")
+    ok(s, options, "Options to close on OK with the chosen folder")
     bar.make_solid()
     s.wait_screen(bar.band, lambda shot: len(bar.icons(shot)) == 3, 10, "Games: g.txt and the menu Old")
 
-    help = s.wait_window("Help", lambda: bar.press("F1"), titled("TarnDock - Help"), label="help")
-    shot = s.grab()  # the link: its blue text above Close
+    help = s.wait_window("Help", lambda: bar.press("F1"), "TarnDock - Help")
+    shot = s.screenshot("help")  # the link: its blue text above Close
     blue = [(x, y) for y in range(help.rect.bottom - 120, help.rect.bottom) for x in range(help.rect.x, help.rect.right, 2)
             if (c := shot.at(x, y))[2] > 150 and c[0] < 100]
     assert blue, f"no link drawn in {shot.name}"
     s.click(*(link := [p for p in blue if p[1] < blue[0][1] + 8])[len(link) // 2])  # the first row's, not Close's
-    log = wait_until(lambda: lines(probe.parent / "probe.log"), 20, "the help page opened through the shell")
+    log = wait_until(lambda: lines(probe / "probe.log"), 20, "the help page opened through the shell")
     assert log[0].endswith('TarnDock-Help.html"'), log
     s.key("Escape", window=help, closes="Help")
     s.close(program)
-    settings = dict(s.settings()[1])
-    check_equal([settings[k] for k in ("Alpha", "FileGrouping", "FolderPath")],
+    check_equal(s.values("Alpha", "FileGrouping", "FolderPath"),
                 ["87", "1", s.windows_path(s.buttons / "Games")], "the settings after OK")

@@ -1,7 +1,7 @@
 """Tips, a sub folder's menu, drops on a program button, Refresh, clicks on a program and on a file gone meanwhile."""
-import shutil, time
+import time
 
-from tarnlib import Bar, check_equal, is_dark, lines, wait_until
+from tarnlib import Bar, check_equal, is_dark, lines, make_files, wait_until
 
 
 def tip(s, at):  # dark text on a light box that begins 3 px right of and 33 px below the pointer
@@ -23,13 +23,10 @@ def drop(s, bar, at, *paths):  # from DragFiles' square onto at, the bar solid; 
 
 
 def journey(s):
-    (s.buttons / "Tools").mkdir(parents=True)
-    [(s.buttons / n).write_text(n) for n in ("Gone.txt", "Very long name of a text file.txt", "Tools/Readme.txt")]
-    [shutil.copy(s.helpers / "Probe.exe", folder) for folder in (s.buttons, s.buttons / "Tools")]
-    probe = lambda *in_: f'"{s.windows_path(s.buttons.joinpath(*in_, "Probe.exe"))}"'
+    make_files(s.buttons, "Gone.txt", "Very long name of a text file.txt", "Tools/Readme.txt")
+    probe, tools = s.probe(s.buttons), s.probe(s.buttons / "Tools")  # each a button
     program, bar = Bar.start(s, True, Left=3000, Top=1500)
-    icons = bar.icons(s.screenshot("solid"))  # Gone.txt, Probe.exe, the long name, Tools' icon and arrow
-    check_equal(len(icons), 5, "pictures on the bar's buttons")
+    check_equal(len(icons := bar.icons(s.screenshot("solid"))), 5, "Gone.txt, Probe.exe, long name, Tools, arrow")
 
     short, long = tip(s, icons[0].centre), tip(s, icons[2].centre)  # sized to the name, following the pointer
 
@@ -39,12 +36,11 @@ def journey(s):
     assert time.monotonic() - left < 0.6, f"the tip went {time.monotonic() - left:.2f} s after the pointer left"
 
     bar.make_solid()  # a sub folder's menu, centred under its button, one line per file; its program's entry starts it
-    menu, _, entries = s.popup(icons[3].centre)
+    menu, _, entries = s.popup(icons[3].centre, 1, 0)
     centred = abs(menu.rect.x + menu.rect.width / 2 - (icons[3].x + icons[4].right) / 2) <= 4
     check_equal((menu.rect.y, len(entries), centred), (bar.client.y + 22, 2, True), f"top, lines, centred: {menu}")
-    s.click(menu.rect.x + 40, entries[0].centre[1])
     check_equal(wait_until(lambda: lines(s.buttons / "Tools" / "probe.log"), 15, "the menu's program"),
-                [probe("Tools")], "the menu entry's command line")
+                [tools], "the menu entry's command line")
 
     (drops := s.prefix / "drive_c" / "Drop Files" / "Sub Folder").mkdir(parents=True)  # each path quoted in a drop,
     notes, folder, plain = (s.windows_path(drops.parent / n) for n in ("my notes.txt", "Sub Folder", "plain.txt"))
@@ -56,7 +52,7 @@ def journey(s):
     bar.make_solid()
     s.click(*icons[1].centre)  # a click passes nothing
     check_equal(wait_until(lambda: (runs := lines(s.buttons / "probe.log"))[2:] and runs, 15, "three starts"),
-                [f'{probe()} "{notes}"', f'{probe()} "{folder}\\\\" "{plain}"', probe()], "the starts' command lines")
+                [f'{probe} "{notes}"', f'{probe} "{folder}\\\\" "{plain}"', probe], "the starts' command lines")
 
     (s.buttons / "Gone.txt").unlink()  # a click on a file deleted meanwhile says so, the critical icon a red disc
     box = s.wait_window("the box of a missing file", lambda: s.click(*icons[0].centre))
