@@ -43,13 +43,6 @@ struct FilesTest : testing::Test {
     void MakeFiles(const std::vector<std::string>& names, const std::string& bytes = "") {
         for (const std::string& name : names) ASSERT_TRUE(fs.WriteFileAtomic(At(name), bytes)) << name;
     }
-    // Loads the folder's buttons into `dictionary` and gives their keys in order.
-    std::vector<std::string> Keys() {
-        LoadFileDic(dictionary, folder, fs, codec);
-        std::vector<std::string> keys;
-        for (const ItemEntry& entry : dictionary) keys.push_back(entry.key);
-        return keys;
-    }
     // The platform caches a profile it has read, so each file has a name of its own and never changes behind its back.
     std::string NewFile(const std::string& bytes) {
         const std::string name = "file" + std::to_string(++files) + ".ini";
@@ -61,28 +54,23 @@ struct FilesTest : testing::Test {
                          std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++tests);
     Win32FileSystem fs;
     Win32TextCodec codec;
-    std::string orderFile = At(std::string(kOrderFileName));
-    ItemDictionary dictionary;
     int files = 0;
 };
 
 TEST_F(FilesTest, AHeldTargetIsTriedAgainAFailedReplaceLeavesTheOldFileWholeAndDeadWritersTemporariesGo) {
     MakeFiles({"readonly.ini", "held.ini"}, "old");
     ASSERT_TRUE(SetFileAttributesW(W("readonly.ini").c_str(), FILE_ATTRIBUTE_READONLY));
-    ASSERT_TRUE(CreateDirectoryW(W("folder.ini").c_str(), nullptr));
     // Held open without any sharing, as by another program that does not let go: the retries give up.
     const auto hold = [&] {
         return CreateFileW(W("held.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     };
     UniqueKernelHandle holder(hold());
-    const ULONGLONG start = GetTickCount64();
-    for (const char* name : {"readonly.ini", "held.ini", "folder.ini", "missing\\file.ini"})
+    for (const char* name : {"readonly.ini", "held.ini", "missing\\file.ini"})
         EXPECT_FALSE(fs.WriteFileAtomic(At(name), std::string(100000, 'n'))) << name;
-    EXPECT_GE(GetTickCount64() - start, 150u);  // tried again after each of four pauses
     holder.reset();
     for (const char* name : {"readonly.ini", "held.ini"}) EXPECT_EQ(fs.ReadFile(At(name)), "old") << name;
 
-    // A writer that still runs: a suspended copy of this program.
+    // A writer that still runs (a suspended copy of this program), this one, other names, and two that ran no more.
     std::wstring self = GetCommandLineW();
     STARTUPINFOW startup;
     GetStartupInfoW(&startup);
@@ -94,7 +82,7 @@ TEST_F(FilesTest, AHeldTargetIsTriedAgainAFailedReplaceLeavesTheOldFileWholeAndD
         "Other.ini.4294967292-0.tmp", "TarnDock.ini", "TarnDock.ini." + std::to_string(live.dwProcessId) + "-3.tmp",
         "TarnDock.ini." + std::to_string(GetCurrentProcessId()) + "-9.tmp", "TarnDock.ini.x-0.tmp"};
     MakeFiles(kept, "kept");
-    MakeFiles({"TarnDock.ini.4294967292-0.tmp", "tarndock.INI.4294967288-12.TMP"}, "stale");  // no such processes
+    MakeFiles({"TarnDock.ini.4294967292-0.tmp", "tarndock.INI.4294967288-12.TMP"}, "stale");
     // Held again, and let go while the replace tries again.
     holder.reset(hold());
     std::thread letGo([&] { Sleep(60), holder.reset(); });
@@ -109,28 +97,32 @@ TEST_F(FilesTest, AHeldTargetIsTriedAgainAFailedReplaceLeavesTheOldFileWholeAndD
     EXPECT_EQ(listing, kept);
 }
 
-// The order file of a button folder through the platform's files and code page, Windows-1252 under Wine.
-TEST_F(FilesTest, NamesOutsideTheCodePageKeepTheirPlaceInAUtf8File) {
-    const std::string zhuk = "\xD0\x96\xD1\x83\xD0\xBA.lnk";  // Cyrillic
-    MakeFiles({"a.lnk", zhuk, "Caf\xC3\xA9.lnk", "hidden.lnk"});
-    SetFileAttributesW(W("hidden.lnk").c_str(), FILE_ATTRIBUTE_HIDDEN);
-    for (const std::string& key : {zhuk, std::string("<>0"), std::string("hidden.lnk"), std::string("Caf\xC3\xA9.lnk")})
-        dictionary.Add(key, key == "<>0" ? "<>" : At(key));
-    ASSERT_TRUE(WriteFileDic(dictionary, orderFile, fs, codec));
-    EXPECT_TRUE(fs.ReadFile(orderFile).value_or("").starts_with("\xEF\xBB\xBF"));
-    EXPECT_EQ(Keys(), (std::vector<std::string>{zhuk, "<>0", "hidden.lnk", "Caf\xC3\xA9.lnk", "a.lnk"}));
-}
-
-TEST_F(FilesTest, ACodePageFileMatchesNamesInAnyCaseAndIsWrittenBackByteForByte) {
+// The order file of a button folder through the platform's files and code page, Windows-1252 under Wine: a file in
+// the code page matches names in any case and is written back byte for byte, a name outside it makes a UTF-8 file.
+TEST_F(FilesTest, TheOrderFileReadsAndWritesBackInTheCodePageAndInUtf8) {
     // A temporary file that a killed writer of the order file left behind is no button and goes with the next write.
     MakeFiles({"a.lnk", "b.lnk", "Caf\xC3\xA9.lnk", std::string(kOrderFileName) + ".4294967292-0.tmp"});
+    const std::string orderFile = At(std::string(kOrderFileName)), zhuk = "\xD0\x96\xD1\x83\xD0\xBA.lnk";
+    ItemDictionary dictionary;
+    const auto keys = [&] {
+        std::vector<std::string> keys;
+        LoadFileDic(dictionary, folder, fs, codec);
+        for (const ItemEntry& entry : dictionary) keys.push_back(entry.key);
+        return keys;
+    };
     const std::string original =
         std::string(kOrderFileHeader) + "\r\n[FileNames]\r\nCAF\xC9.LNK\r\n<>\r\nB.lnk\r\na.lnk\r\n";
     ASSERT_TRUE(fs.WriteFileAtomic(orderFile, original));
-    EXPECT_EQ(Keys(), (std::vector<std::string>{"CAF\xC3\x89.LNK", "<>0", "B.lnk", "a.lnk"}));
+    EXPECT_EQ(keys(), (std::vector<std::string>{"CAF\xC3\x89.LNK", "<>0", "B.lnk", "a.lnk"}));
     ASSERT_TRUE(WriteFileDic(dictionary, orderFile, fs, codec));
     EXPECT_EQ(fs.ReadFile(orderFile), original);
     EXPECT_EQ(fs.ListFiles(folder).size(), 4u);
+
+    MakeFiles({zhuk});  // a name outside the code page makes the file UTF-8
+    dictionary.Add(zhuk, At(zhuk));
+    ASSERT_TRUE(WriteFileDic(dictionary, orderFile, fs, codec));
+    EXPECT_TRUE(fs.ReadFile(orderFile).value_or("").starts_with("\xEF\xBB\xBF"));
+    EXPECT_EQ(keys(), (std::vector<std::string>{"CAF\xC3\x89.LNK", "<>0", "B.lnk", "a.lnk", zhuk}));
 }
 
 std::optional<std::string> PlatformGet(const std::string& file, const std::string& section, const std::string& key) {
@@ -138,30 +130,6 @@ std::optional<std::string> PlatformGet(const std::string& file, const std::strin
     buffer.resize(GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), L"\x01", buffer.data(),
                                            static_cast<DWORD>(buffer.size()), Widen(file).c_str()));
     return buffer == L"\x01" ? std::nullopt : std::optional(Narrow(buffer));
-}
-
-// The platform's profile functions and our settings and IniFile on the same files.
-TEST_F(FilesTest, TheSettingsWeWriteReadBackThroughTheProfileFunctions) {
-    // A folder in the code page, and one outside it, for which the whole file is UTF-16 as Windows can read it.
-    for (const std::string path :
-         {"C:\\Caf\xC3\xA9\\Buttons", "D:\\\xD0\x9A\xD0\xBD\xD0\xBE\xD0\xBF\xD0\xBA\xD0\xB8"}) {
-        const std::string file = NewFile("; kept\r\n[Other]\r\nAlpha=1\r\n[settings]\r\n  Alpha = 3\r\n");
-        const std::pair<Settings, Placement> saved{{0.35, 200, 230, path, false, true, 2, true, false},
-                                                   {-2820, 15, 5640, 720}};
-        ASSERT_TRUE(WriteSettingsFile(file, saved.first, saved.second, fs, codec));
-        EXPECT_EQ(fs.ReadFile(file).value_or("").starts_with("\xFF\xFE"), path[0] == 'D');
-        // clang-format off
-        const std::vector<std::pair<std::string, std::string>> expected = {{"FolderPath", path}, {"Delay", "350"},
-            {"Alpha", "200"}, {"NoDelayOnScreenBorder", "0"}, {"OnScreenBoderOnly", "-1"}, {"FileGrouping", "2"},
-            {"IconsInMenus", "-1"}, {"ShortcutLNK", "0"}, {"Left", "-2820"}, {"Top", "15"}, {"Width", "5640"},
-            {"Height", "720"}};
-        // clang-format on
-        for (const auto& [key, value] : expected) EXPECT_EQ(PlatformGet(file, "Settings", key), value) << key;
-        EXPECT_EQ(PlatformGet(file, "Other", "Alpha"), "1");
-        std::pair<Settings, Placement> read{{}, kDesignedBar};
-        ReadSettingsFile({file, "C:\\Buttons"}, read.first, read.second, fs, codec);
-        EXPECT_EQ(read, saved);
-    }
 }
 
 // Odd spacing, case, quotes, duplicates, lines without "=", comments, other sections and every line end.
@@ -178,6 +146,7 @@ const std::vector<std::pair<std::string, std::string>> kQueries = {{"", "orphan"
     {"Fresh", "Key"}, {"Settings", "ShortcutLNK"}, {"", "; a comment"}, {"A]B", "Unicode"}};
 // clang-format on
 
+// Our IniFile and the platform's profile functions ask the same of a file.
 void ExpectSameReads(const std::string& what, const IniFile& ours, const std::string& platformFile) {
     for (const auto& [section, key] : kQueries) {
         SCOPED_TRACE(what + ": [" + section + "] " + key);
@@ -212,8 +181,18 @@ TEST_F(FilesTest, FilesThePlatformReadsAndWritesReadTheSameThroughIniFile) {
         ExpectSameReads(what + " after the changes", ours, platformFile);
         ExpectSameReads(what + " their file", IniFile(DecodeTextFile(*fs.ReadFile(platformFile), codec)), platformFile);
 
-        // What we wrote, read by the platform.
+        // What we wrote, read by the platform: that file, and the settings written into the hand-written one, with a
+        // folder in the code page, or outside it, for which the whole file is UTF-16 as Windows can read it.
         ExpectSameReads(what + " our bytes", ours, NewFile(EncodeTextFile(ours.Text(), codec, UnicodeForm::Utf16Le)));
+        const std::string path = utf16 ? "D:\\\xD0\x9A\xD0\xBD\xD0\xBE\xD0\xBF\xD0\xBA\xD0\xB8"
+                                       : "C:\\Caf\xC3\xA9\\Buttons",
+                          file = NewFile(kHandWritten);
+        ASSERT_TRUE(WriteSettingsFile(file, {0.35, 200, 230, path, false, true, 2, true, false}, {-2820, 15, 5640, 720},
+                                      fs, codec));
+        const std::string bytes = fs.ReadFile(file).value_or("");
+        EXPECT_EQ(bytes.starts_with("\xFF\xFE"), utf16);
+        ExpectSameReads(what + " our settings", IniFile(DecodeTextFile(bytes, codec)), file);
+        EXPECT_EQ(PlatformGet(file, "Settings", "FolderPath"), path);
     }
 }
 
@@ -221,19 +200,15 @@ TEST_F(FilesTest, AShortcutGivesItsTargetAndEverythingElseItsOwnPath) {
     const OleScope ole;  // as the program's entry does
     MakeFiles({"notes.txt", "bad.lnk"}, "no link");
     ASSERT_TRUE(CreateDirectoryW(W("Sub, with comma").c_str(), nullptr));
-    const std::pair<const char*, const char*> links[] = {{"Notes.lnk", "notes.txt"}, {"FOLDER.LNK", "Sub, with comma"}};
-    for (const auto& [link, target] : links) {
-        ComPtr<IShellLinkW> shortcut;
-        ComPtr<IPersistFile> file;
-        ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, shortcut.PutVoid()),
-                  S_OK);
-        ASSERT_EQ(shortcut->SetPath(W(target).c_str()), S_OK);
-        ASSERT_EQ(shortcut->QueryInterface(IID_IPersistFile, file.PutVoid()), S_OK);
-        EXPECT_EQ(file->Save(W(link).c_str(), TRUE), S_OK);
-    }
-    ASSERT_TRUE(CopyFileW(W("Notes.lnk").c_str(), W("link.txt").c_str(), TRUE));
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    ASSERT_EQ(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.PutVoid()), S_OK);
+    ASSERT_EQ(link->SetPath(W("Sub, with comma").c_str()), S_OK);
+    ASSERT_EQ(link->QueryInterface(IID_IPersistFile, file.PutVoid()), S_OK);
+    ASSERT_EQ(file->Save(W("FOLDER.LNK").c_str(), TRUE), S_OK);
+    ASSERT_TRUE(CopyFileW(W("FOLDER.LNK").c_str(), W("link.txt").c_str(), TRUE));
     Win32Shell shell;
-    for (const auto& [link, target] : links) EXPECT_EQ(shell.GetLinkTarget(At(link)), At(target)) << link;
+    EXPECT_EQ(shell.GetLinkTarget(At("FOLDER.LNK")), At("Sub, with comma"));
     for (const char* name : {"notes.txt", "bad.lnk", "missing.lnk", "link.txt", "Sub, with comma"})
         EXPECT_EQ(shell.GetLinkTarget(At(name)), At(name));
 }

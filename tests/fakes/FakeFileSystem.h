@@ -72,17 +72,14 @@ struct FakeFileSystem final : FileSystem, ReplaceSteps {
         std::vector<std::string> names;
         const std::string prefix = Key(folder) + "\\";
         // Keys are folded, so the map's order is case-insensitive name order.
-        for (auto it = entries.lower_bound(prefix); it != entries.end() && it->first.starts_with(prefix); ++it) {
-            if (it->first.find('\\', prefix.size()) == std::string::npos && !it->second.second == folders) {
+        for (auto it = entries.lower_bound(prefix); it != entries.end() && it->first.starts_with(prefix); ++it)
+            if (it->first.find('\\', prefix.size()) == std::string::npos && !it->second.second == folders)
                 names.push_back(it->second.first);
-            }
-        }
         return names;
     }
 
     std::map<std::string, std::pair<std::string, std::optional<std::string>>> entries;  // Key -> name, bytes
-    std::set<std::string> unreadable;                                                   // by Key
-    std::set<std::string> readOnly;                                                     // by Key
+    std::set<std::string> unreadable, readOnly;                                         // by Key
     bool notReady = false;
     std::string temporary, pending;  // the file being written, and its bytes not flushed yet
     int steps = 0, failFrom = 0, failCount = 0;

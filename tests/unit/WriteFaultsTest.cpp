@@ -17,14 +17,11 @@ using namespace fakes;
 void ForEveryFault(FakeFileSystem& fs, const std::string& file, const auto& store) {
     const std::string old = fs.Bytes(file).value();
     const std::vector<std::string> names = fs.ListFiles(FakeFileSystem::Parent(file));
-    store(true);
-    const int steps = fs.steps;
-    const std::optional<std::string> fresh = fs.Bytes(file);
-    for (int n = 1; n <= steps + 2; ++n) {
+    const std::optional<std::string> fresh = (store(true), fs.Bytes(file));
+    for (int n = 1, steps = fs.steps; n <= steps + 2; ++n) {
         const int first = std::min(n, steps), count = n <= steps ? 1 : n - steps + 3;  // the last step: 4, then 5
         SCOPED_TRACE(std::to_string(count) + " from step " + std::to_string(first) + " of " + std::to_string(steps));
-        fs.AddFile(file, old);
-        fs.failFrom = first, fs.failCount = count;
+        fs.AddFile(file, old), fs.failFrom = first, fs.failCount = count;
         const bool replaced = first == steps && count < 5;
         store(replaced);
         EXPECT_EQ(fs.ReadFile(file), replaced ? fresh : old);
@@ -43,13 +40,13 @@ TEST(WriteFaults, AStoreWhoseReplaceFailsAtAnyStepLeavesTheOldFileWholeAndNoTemp
     // The settings store gives false and nothing more.
     rig.fs.AddFile(BarRig::kSettingsFile, "; mine\r\n[Other]\r\nKept=1\r\n[Settings]\r\nDelay=350\r\n");
     ForEveryFault(rig.fs, BarRig::kSettingsFile, [&](bool replaced) {
-        const Settings settings{0.35, 200, 230, "D:\\Buttons", false, true, 2, true, false};
-        EXPECT_EQ(WriteSettingsFile(BarRig::kSettingsFile, settings, {-2820, 15, 5640, 720}, rig.fs, rig.codec),
+        EXPECT_EQ(WriteSettingsFile(BarRig::kSettingsFile, {0.35, 200, 230, "D:\\Buttons", false, true, 2, true, false},
+                                    {-2820, 15, 5640, 720}, rig.fs, rig.codec),
                   replaced);
     });
     // The order editor says so and stays open.
     const std::string orderFile = "C:\\B\\TarnDock_Folder.ini";
-    for (const char* name : {"C:\\B\\a.lnk", "C:\\B\\b.lnk"}) rig.fs.AddFile(name);
+    rig.fs.AddFile("C:\\B\\a.lnk"), rig.fs.AddFile("C:\\B\\b.lnk");
     rig.fs.AddFile(orderFile, FormatOrderFile({"gone.lnk", "<>", "b.lnk"}, rig.codec));
     ForEveryFault(rig.fs, orderFile, [&](bool replaced) {
         dialog.user = [&] {
