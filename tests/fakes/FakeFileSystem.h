@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <utility>
 
 #include "platform/FileSystem.h"
 #include "platform/ReplaceNames.h"
