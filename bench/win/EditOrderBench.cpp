@@ -30,6 +30,7 @@
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextCodec.h"
 #include "platform/win32/Win32Timer.h"
+#include "FreeGdiHandles.h"
 
 namespace {
 
@@ -148,18 +149,6 @@ void RemoveFolder(const std::wstring& folder, const std::vector<std::wstring>& p
     RemoveDirectoryW(folder.c_str());
 }
 
-// Wine's GetGuiResources counts nothing, so count the GDI handles still free instead: every leaked bitmap, font,
-// brush or image list takes some of them.
-std::size_t FreeGdiHandles() {
-    std::vector<HBITMAP> probes;
-    while (probes.size() < 200000) {
-        const HBITMAP probe = CreateBitmap(1, 1, 1, 1, nullptr);
-        if (probe == nullptr) break;
-        probes.push_back(probe);
-    }
-    for (const HBITMAP probe : probes) DeleteObject(probe);
-    return probes.size();
-}
 
 void CALLBACK CloseInnermost(HWND, UINT, UINT_PTR, DWORD) {
     if (const HWND dialog = DialogWindow::Innermost()) PostMessageW(dialog, WM_CLOSE, 0, 0);

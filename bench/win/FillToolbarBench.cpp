@@ -21,6 +21,7 @@
 #include "platform/win32/Win32Services.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32TextCodec.h"
+#include "FreeGdiHandles.h"
 
 namespace {
 
@@ -98,20 +99,9 @@ int wmain(int argc, wchar_t** argv) {
     window.ToolbarControl().Clear();
     std::printf("emptying the toolbar of %d buttons: %.3f ms\n", count, Ms(Steady::now() - cleared));
 
-    // Leaks: Wine's GetGuiResources counts nothing, so count the GDI handles still free instead: every leaked
-    // bitmap, font or brush takes one of them.
-    const auto freeGdiHandles = [] {
-        std::vector<HBITMAP> probes;
-        while (probes.size() < 200000) {
-            const HBITMAP probe = CreateBitmap(1, 1, 1, 1, nullptr);
-            if (probe == nullptr) break;
-            probes.push_back(probe);
-        }
-        for (const HBITMAP probe : probes) DeleteObject(probe);
-        return probes.size();
-    };
+    // Leaks: the GDI handles still free.
     for (int i = 0; i < 10; ++i) bar.FillToolbar();  // warm the allocator and the caches
-    const std::size_t before = freeGdiHandles();
+    const std::size_t before = FreeGdiHandles();
     for (int i = 0; i < 200; ++i) bar.FillToolbar();
     std::vector<MenuItem> entries;
     for (int i = 0; i < 20; ++i)
@@ -119,14 +109,14 @@ int wmain(int argc, wchar_t** argv) {
     // Each menu is closed as soon as its modal loop runs.
     SetTimer(window.Hwnd(), 77, 1, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
     for (int i = 0; i < 300; ++i) window.Popup().Show(entries, Point{40, 40});
-    const std::size_t middle = freeGdiHandles();
+    const std::size_t middle = FreeGdiHandles();
     for (int i = 0; i < 300; ++i) window.Popup().Show(entries, Point{40, 40});
     for (int i = 0; i < 200; ++i) bar.FillToolbar();
     KillTimer(window.Hwnd(), 77);
     std::printf(
         "free GDI handles: %zu before, %zu after 200 rebuilds and 300 menus of 20 bitmaps, %zu after as "
         "many again\n",
-        before, middle, freeGdiHandles());
+        before, middle, FreeGdiHandles());
     window.EndHandlers();
     for (const std::wstring& path : paths) DeleteFileW(path.c_str());
     DeleteFileW((folder + L"\\TarnDock_Folder.ini").c_str());

@@ -22,6 +22,7 @@
 #include "platform/win32/DialogWindow.h"
 #include "platform/win32/ProgramFile.h"
 #include "platform/win32/Wide.h"
+#include "FreeGdiHandles.h"
 
 namespace {
 
@@ -37,16 +38,6 @@ struct Counts {
     std::pair<SIZE_T, SIZE_T> heapBytes;
 };
 
-std::size_t FreeGdiHandles() {
-    std::vector<HBITMAP> probes;
-    while (probes.size() < 200000) {
-        const HBITMAP probe = CreateBitmap(1, 1, 1, 1, nullptr);
-        if (probe == nullptr) break;
-        probes.push_back(probe);
-    }
-    for (const HBITMAP probe : probes) DeleteObject(probe);
-    return probes.size();
-}
 
 std::size_t FreeUserHandles() {
     std::vector<HMENU> probes;
