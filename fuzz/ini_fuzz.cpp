@@ -11,14 +11,13 @@ namespace {
 
 using tarn::IniFile;
 
-// Names and values that the format holds as they are: no line break or NUL, no blank at either end, no
-// enclosing quotes, and for names no character that ends a name.
+// Names and values that the format holds: no line break or NUL, and for names no blank at either end and no
+// character that ends a name.
 bool Plain(const std::string& text, bool name) {
-    if (text.empty()) return !name;
-    // Blanks and control characters at either end do not count, and a value loses one pair of enclosing
-    // quotes, as with the platform's profile functions.
-    if (static_cast<unsigned char>(text.front()) <= ' ' || static_cast<unsigned char>(text.back()) <= ' ') return false;
-    if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && text.back() == text.front()) return false;
+    if (name && (text.empty() || static_cast<unsigned char>(text.front()) <= ' ' ||
+                 static_cast<unsigned char>(text.back()) <= ' ')) {
+        return false;
+    }
     for (const char c : text) {
         if (c == '\r' || c == '\n' || c == '\0' || (name && (c == '=' || c == '[' || c == ']' || c == ';'))) {
             return false;

@@ -65,6 +65,14 @@ std::string StripQuotes(std::string_view value) {
     return std::string(value);
 }
 
+// A value that reading would change, one with a blank at an end or inside a pair of quotes, goes into quotes
+// of its own, which reading removes again.
+std::string Stored(std::string_view value) {
+    const bool changed = !value.empty() &&
+                         (IsProfileSpace(value.front()) || IsProfileSpace(value.back()) || StripQuotes(value) != value);
+    return changed ? "\"" + std::string(value) + "\"" : std::string(value);
+}
+
 }  // namespace
 
 IniFile::IniFile(std::string_view text) {
@@ -123,19 +131,19 @@ int IniFile::GetInt(std::string_view section, std::string_view key, int defaultV
 }
 
 void IniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
-    value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
+    const std::string stored = Stored(value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3))));
     key = Trim(key);
     const auto range = FindSection(section);
     if (!range) {
         lines_.push_back("[" + std::string(Trim(section)) + "]");
-        lines_.push_back(std::string(key) + "=" + std::string(value));
+        lines_.push_back(std::string(key) + "=" + stored);
         return;
     }
     if (const auto line = FindKey(*range, key)) {
         // The key keeps its spelling from the file; only the value changes.
         const std::string_view text = Trim(lines_[*line]);
         const std::string name(TrimEnd(text.substr(0, text.find('='))));
-        lines_[*line] = name + "=" + std::string(value);
+        lines_[*line] = name + "=" + stored;
         return;
     }
     // After the section's last key, so that blank lines before the next header stay where they are.
@@ -143,7 +151,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     for (std::size_t i = range->first; i < range->end; ++i) {
         if (ParseLine(lines_[i]).kind == ParsedLine::Kind::Key) insertAt = i + 1;
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::string(key) + "=" + std::string(value));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::string(key) + "=" + stored);
 }
 
 std::string IniFile::Text() const {

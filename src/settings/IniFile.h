@@ -23,7 +23,8 @@ public:
     int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
 
     // Replaces the value where Get finds it, else adds the key at the end of the section's keys, else adds the
-    // section at the end of the file. A value ends at its first line break, which the format cannot hold.
+    // section at the end of the file. A value ends at its first line break or NUL, which the format cannot hold;
+    // the rest is read back as set, in quotes where it has blanks at its ends or enclosing quotes.
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
     // Every line with a CRLF line end.

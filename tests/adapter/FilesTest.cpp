@@ -170,7 +170,7 @@ TEST_F(FilesTest, FilesThePlatformReadsAndWritesReadTheSameThroughIniFile) {
         // clang-format off
         const std::vector<std::array<std::string, 3>> changes = {{"settings", "alpha", "110"},
             {"Settings", "NoEquals", "now set"}, {"Settings", "New", "added"}, {"Settings", "ShortcutLNK", "-1"},
-            {"Fresh", "Key", "value  "}, {"Other", "Alpha", "8"}};
+            {"Fresh", "Key", "value"}, {"Other", "Alpha", "8"}};
         // clang-format on
         for (const auto& [section, key, value] : changes) {
             ASSERT_TRUE(WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
@@ -181,8 +181,10 @@ TEST_F(FilesTest, FilesThePlatformReadsAndWritesReadTheSameThroughIniFile) {
         ExpectSameReads(what + " after the changes", ours, platformFile);
         ExpectSameReads(what + " their file", IniFile(DecodeTextFile(*fs.ReadFile(platformFile), codec)), platformFile);
 
-        // What we wrote, read by the platform: that file, and the settings written into the hand-written one, with a
-        // folder in the code page, or outside it, for which the whole file is UTF-16 as Windows can read it.
+        // What we wrote, read by the platform: that file, with a value whose blanks and quotes the platform's writer
+        // would lose, and the settings written into the hand-written one, with a folder in the code page, or outside
+        // it, for which the whole file is UTF-16 as Windows can read it.
+        ours.Set("Fresh", "Key", " 'value'\t");
         ExpectSameReads(what + " our bytes", ours, NewFile(EncodeTextFile(ours.Text(), codec, UnicodeForm::Utf16Le)));
         const std::string path = utf16 ? "D:\\\xD0\x9A\xD0\xBD\xD0\xBE\xD0\xBF\xD0\xBA\xD0\xB8"
                                        : "C:\\Caf\xC3\xA9\\Buttons",

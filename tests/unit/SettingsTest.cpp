@@ -41,10 +41,16 @@ TEST(IniFile, SetChangesOnlyItsLineAddsAfterTheSectionsLastKeyAndCutsAtALineBrea
     ini.Set("Settings", "New", "a=b");
     ini.Set("B", "First", "c\0d"s);
     ini.Set("D", "Key", "e\rf");
+    // Values that reading would trim or unquote are quoted.
+    const char* const kKept[] = {"'q'", "\"\"", "\x1A'", " x\t", "a\"", "'"};
+    for (int i = 0; i < 6; ++i) ini.Set("Kept", std::to_string(i), kKept[i]);
     EXPECT_EQ(ini.Text(),
               "; by hand\r\n[Other]\r\nAlpha=7\r\n[settings]\r\nalpha=110\r\nNoValue=a\r\nNew=a=b\r\n\r\n"
-              "[Settings]\r\nAlpha=99\r\n[B]\r\nFirst=c\r\n\r\n[C]\r\nx=1\r\n[D]\r\nKey=e\r\n");
+              "[Settings]\r\nAlpha=99\r\n[B]\r\nFirst=c\r\n\r\n[C]\r\nx=1\r\n[D]\r\nKey=e\r\n[Kept]\r\n"
+              "0=\"'q'\"\r\n1=\"\"\"\"\r\n2=\"\x1A'\"\r\n3=\" x\t\"\r\n4=a\"\r\n5='\r\n");
     EXPECT_EQ(ini.Get("Settings", "New"), "a=b");
+    const IniFile reread(ini.Text());
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(reread.Get("Kept", std::to_string(i)), kKept[i]);
 }
 
 TEST(IniFile, ReadsIntegersLikeGetPrivateProfileInt) {
