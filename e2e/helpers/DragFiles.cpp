@@ -38,8 +38,7 @@ int wmain(int argc, wchar_t** argv) {
     for (MSG msg; GetMessageW(&msg, nullptr, 0, 0) > 0 && msg.message != WM_LBUTTONDOWN;) DispatchMessageW(&msg);
     // The press is still down: DoDragDrop follows the pointer until it is released.
     DWORD effect = DROPEFFECT_NONE;
-    const bool dropped = DoDragDrop(files, &g_source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect) == DRAGDROP_S_DROP &&
-                         effect != DROPEFFECT_NONE;
+    const HRESULT result = DoDragDrop(files, &g_source, DROPEFFECT_COPY | DROPEFFECT_MOVE, &effect);
     // Ends with OLE still set up and the data object held: the process's end frees both.
-    return std::printf(dropped ? "effect %lu\n" : "refused\n", effect) < 0;
+    return std::printf(result == DRAGDROP_S_DROP && effect ? "effect %lu\n" : "refused\n", effect) < 0;
 }
