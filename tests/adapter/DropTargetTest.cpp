@@ -17,31 +17,25 @@ namespace {
 
 constexpr DWORD kCopyOrMove = DROPEFFECT_COPY | DROPEFFECT_MOVE;
 
-// Answers each question about the effect with `effect`, and keeps what it was told last and the files dropped.
-struct Handler final : FileDropHandler {
+ULONG References(IUnknown* object) { return object->AddRef(), object->Release(); }
+
+// A message-only window at (100, 120), its client area's corner, with a drop target whose handler is the test: it
+// answers each question about the effect with `effect`, and keeps what it was told last and the files dropped. The
+// data is the platform's own object for the clipboard, as a drag from another program brings it.
+struct DropTargetTest : testing::Test, FileDropHandler {
+    void SetUp() override { ASSERT_TRUE(SUCCEEDED(ole.Result()) && target != nullptr); }
+    ~DropTargetTest() override { registration.Revoke(), DestroyWindow(window); }
     DropEffect OLEDragOver(bool hasFiles, int buttons, int shift, Point point, DragState state) override {
         const char* names[] = {"enter", "leave", "over"};
-        return seen = names[static_cast<int>(state)] + Said(hasFiles ? " files " : " ", buttons, shift, point), effect;
+        return told = names[static_cast<int>(state)] + Said(hasFiles ? " files " : " ", buttons, shift, point), effect;
     }
     void OLEDragDrop(const std::vector<std::string>& files, int buttons, int shift, Point point) override {
-        seen = "drop" + Said(" ", buttons, shift, point), dropped = files;
+        told = "drop" + Said(" ", buttons, shift, point), dropped = files;
     }
     static std::string Said(const std::string& what, int buttons, int shift, Point point) {
         return what + std::to_string(buttons) + "/" + std::to_string(shift) + " at " + std::to_string(point.x) + "," +
                std::to_string(point.y);
     }
-    DropEffect effect = DropEffect::Move;
-    std::string seen;
-    std::vector<std::string> dropped;
-};
-
-ULONG References(IUnknown* object) { return object->AddRef(), object->Release(); }
-
-// A message-only window at (100, 120), its client area's corner, with the handler's drop target. The data is the
-// platform's own object for the clipboard, as a drag from another program brings it.
-struct DropTargetTest : testing::Test {
-    void SetUp() override { ASSERT_TRUE(SUCCEEDED(ole.Result()) && target != nullptr); }
-    ~DropTargetTest() override { registration.Revoke(), DestroyWindow(window); }
     // The shell's file list (a DROPFILES header, each UTF-16 path with its NUL, one more NUL), or without paths text.
     void Offer(const std::vector<std::string>& paths) {
         std::wstring bytes(sizeof(DROPFILES) / sizeof(wchar_t), L'\0');
@@ -57,8 +51,10 @@ struct DropTargetTest : testing::Test {
 
     const OleScope ole;  // the first to come, the last to go: RegisterDragDrop needs OLE, not only COM
     HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 100, 120, 9, 9, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    Handler handler;
-    DropRegistration registration = DropRegistration::Register(window, handler);
+    DropEffect effect = DropEffect::Move;
+    std::string told;
+    std::vector<std::string> dropped;
+    DropRegistration registration = DropRegistration::Register(window, *this);
     IDropTarget* target = registration.Target();
     ComPtr<IDataObject> data;
 };
@@ -81,38 +77,38 @@ TEST_F(DropTargetTest, TheHandlerSeesTheDragInClientPixelsAndDecidesTheEffectWit
     // clang-format on
     // What the handler was told last after each call, in client pixels.
     std::vector<std::string> seen;
-    const auto step = [&](HRESULT result) { seen.push_back(result == S_OK ? handler.seen : "failed"); };
-    for (const auto& [files, handlerEffect, allowed, keys, shown, dropped, said] : cases) {
+    const auto step = [&](HRESULT result) { seen.push_back(result == S_OK ? told : "failed"); };
+    for (const auto& [files, answer, allowed, keys, shown, dropEffect, said] : cases) {
         Offer(files);
-        handler.effect = handlerEffect;
+        effect = answer;
         const ULONG references = References(data.Get());
         DWORD enter = allowed, over = allowed, drop = allowed;
         seen.clear();
         step(target->DragEnter(data.Get(), keys, {150, 160}, &enter)), step(target->DragOver(keys, {95, 127}, &over));
         step(target->DragLeave()), step(target->Drop(data.Get(), keys, {121, 132}, &drop));
-        EXPECT_EQ((std::vector<DWORD>{enter, over, drop}), (std::vector<DWORD>{shown, shown, dropped}));
+        EXPECT_EQ((std::vector<DWORD>{enter, over, drop}), (std::vector<DWORD>{shown, shown, dropEffect}));
         // Leave carries the last point; the drop asks for the effect at its own point first.
         const std::string masks = std::string(files.empty() ? " " : " files ") + said;
         EXPECT_EQ(seen,
                   (std::vector<std::string>{"enter" + masks + " at 50,40", "over" + masks + " at -5,7",
                                             "leave" + masks + " at -5,7", "drop " + std::string(said) + " at 21,12"}));
-        EXPECT_EQ(handler.dropped, files);
+        EXPECT_EQ(dropped, files);
         EXPECT_EQ(References(data.Get()), references);
     }
 
     // A revoked target tells the handler nothing, frees the window and goes with its last reference.
     Offer({"C:\\a.txt"});
-    EXPECT_FALSE(DropRegistration::Register(window, handler).Registered()) << "a second target on one window";
+    EXPECT_FALSE(DropRegistration::Register(window, *this).Registered()) << "a second target on one window";
     target->AddRef();  // as a drag in progress holds it
     registration.Revoke();
     DWORD enter = kCopyOrMove, drop = kCopyOrMove;
-    handler.seen.clear(), seen.clear();
+    told.clear(), seen.clear();
     step(target->DragEnter(data.Get(), MK_LBUTTON, {101, 121}, &enter)),
         step(target->Drop(data.Get(), 0, {102, 122}, &drop));
     EXPECT_EQ(seen, (std::vector<std::string>{"", ""}));
     EXPECT_EQ(enter | drop, static_cast<DWORD>(DROPEFFECT_NONE));
     EXPECT_EQ(target->Release(), 0u);
-    EXPECT_TRUE(DropRegistration::Register(window, handler).Registered()) << "the window is free again";
+    EXPECT_TRUE(DropRegistration::Register(window, *this).Registered()) << "the window is free again";
 }
 
 }  // namespace

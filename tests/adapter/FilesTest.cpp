@@ -58,7 +58,22 @@ struct FilesTest : testing::Test {
 };
 
 TEST_F(FilesTest, AHeldTargetIsTriedAgainAFailedReplaceLeavesTheOldFileWholeAndDeadWritersTemporariesGo) {
-    MakeFiles({"readonly.ini", "held.ini"}, "old");
+    // Temporary files of a writer that still runs (a suspended copy of this program), of this one, of other names, and
+    // of two writers that run no more.
+    std::wstring self = GetCommandLineW();
+    STARTUPINFOW startup;
+    GetStartupInfoW(&startup);
+    PROCESS_INFORMATION live{};
+    ASSERT_TRUE(CreateProcessW(nullptr, self.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
+                               &startup, &live));
+    const UniqueKernelHandle process(live.hProcess), thread(live.hThread);
+    const std::string theirs = std::to_string(live.dwProcessId), ours = std::to_string(GetCurrentProcessId());
+    // clang-format off
+    std::vector<std::string> kept = {"held.ini", "readonly.ini", "Other.ini.4294967292-0.tmp", "TarnDock.ini",
+        "TarnDock.ini." + theirs + "-3.tmp", "TarnDock.ini." + ours + "-9.tmp", "TarnDock.ini.x-0.tmp"};
+    // clang-format on
+    MakeFiles(kept, "old");
+    MakeFiles({"TarnDock.ini.4294967292-0.tmp", "tarndock.INI.4294967288-12.TMP"}, "stale");
     ASSERT_TRUE(SetFileAttributesW(W("readonly.ini").c_str(), FILE_ATTRIBUTE_READONLY));
     // Held open without any sharing, as by another program that does not let go: the retries give up.
     const auto hold = [&] {
@@ -69,20 +84,6 @@ TEST_F(FilesTest, AHeldTargetIsTriedAgainAFailedReplaceLeavesTheOldFileWholeAndD
         EXPECT_FALSE(fs.WriteFileAtomic(At(name), std::string(100000, 'n'))) << name;
     holder.reset();
     for (const char* name : {"readonly.ini", "held.ini"}) EXPECT_EQ(fs.ReadFile(At(name)), "old") << name;
-
-    // A writer that still runs (a suspended copy of this program), this one, other names, and two that ran no more.
-    std::wstring self = GetCommandLineW();
-    STARTUPINFOW startup;
-    GetStartupInfoW(&startup);
-    PROCESS_INFORMATION live{};
-    ASSERT_TRUE(CreateProcessW(nullptr, self.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr,
-                               &startup, &live));
-    const UniqueKernelHandle process(live.hProcess), thread(live.hThread);
-    std::vector<std::string> kept = {
-        "Other.ini.4294967292-0.tmp", "TarnDock.ini", "TarnDock.ini." + std::to_string(live.dwProcessId) + "-3.tmp",
-        "TarnDock.ini." + std::to_string(GetCurrentProcessId()) + "-9.tmp", "TarnDock.ini.x-0.tmp"};
-    MakeFiles(kept, "kept");
-    MakeFiles({"TarnDock.ini.4294967292-0.tmp", "tarndock.INI.4294967288-12.TMP"}, "stale");
     // Held again, and let go while the replace tries again.
     holder.reset(hold());
     std::thread letGo([&] { Sleep(60), holder.reset(); });
@@ -92,7 +93,6 @@ TEST_F(FilesTest, AHeldTargetIsTriedAgainAFailedReplaceLeavesTheOldFileWholeAndD
     TerminateProcess(process.get(), 0);
     // No temporary file of a failed replace, of a replace or of a writer that no longer runs.
     std::vector<std::string> listing = fs.ListFiles(folder);
-    kept.insert(kept.end(), {"held.ini", "readonly.ini"});
     std::ranges::sort(kept), std::ranges::sort(listing);
     EXPECT_EQ(listing, kept);
 }
@@ -118,11 +118,12 @@ TEST_F(FilesTest, TheOrderFileReadsAndWritesBackInTheCodePageAndInUtf8) {
     EXPECT_EQ(fs.ReadFile(orderFile), original);
     EXPECT_EQ(fs.ListFiles(folder).size(), 4u);
 
-    MakeFiles({zhuk});  // a name outside the code page makes the file UTF-8
-    dictionary.Add(zhuk, At(zhuk));
+    MakeFiles({zhuk, "hidden.lnk"});  // a name outside the code page makes the file UTF-8; a hidden file is listed
+    ASSERT_TRUE(SetFileAttributesW(W("hidden.lnk").c_str(), FILE_ATTRIBUTE_HIDDEN));
+    dictionary.Add(zhuk, At(zhuk)), dictionary.Add("hidden.lnk", At("hidden.lnk"));
     ASSERT_TRUE(WriteFileDic(dictionary, orderFile, fs, codec));
     EXPECT_TRUE(fs.ReadFile(orderFile).value_or("").starts_with("\xEF\xBB\xBF"));
-    EXPECT_EQ(keys(), (std::vector<std::string>{"CAF\xC3\x89.LNK", "<>0", "B.lnk", "a.lnk", zhuk}));
+    EXPECT_EQ(keys(), (std::vector<std::string>{"CAF\xC3\x89.LNK", "<>0", "B.lnk", "a.lnk", zhuk, "hidden.lnk"}));
 }
 
 std::optional<std::string> PlatformGet(const std::string& file, const std::string& section, const std::string& key) {
