@@ -6,8 +6,6 @@
 #include "fakes/FakeTextCodec.h"
 #include "platform/Text.h"
 
-namespace {}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tarn;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
