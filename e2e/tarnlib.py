@@ -113,18 +113,11 @@ class Session:  # programs on an Xvfb display and in a fresh copy of the build t
         folder.mkdir(parents=True, exist_ok=True), shutil.copy(self.helpers / "Probe.exe", folder)
         return f'"{self.windows_path(folder / "Probe.exe")}"'
 
-    def start_helper(self, name, *args):  # once it says "ready"; one that failed to set itself up starts again
-        starts = (self.start(self.helpers / name, *args, stdout=subprocess.PIPE, text=True) for _ in range(3))
-        return next((h for h in starts if h.stdout.readline() == "ready\n"), None) or sys.exit(f"{name} never ready")
-
     close = lambda self, program: (  # as the system does, WM_CLOSE to its windows; then it ends with exit code 0
         check_equal(program.poll(), None, "the program's exit code before it was asked to close"),
         run([WINE, "taskkill", "/im", self.exe.name], self.env), check_equal(program.wait(30), 0, "the exit code"))
 
     windows_path = lambda self, path: "C:\\" + "\\".join(path.relative_to(self.prefix / "drive_c").parts)
-
-    write_settings = lambda self, **pairs: (self.settings_path.parent.mkdir(parents=True, exist_ok=True),
-        self.settings_path.write_text("[Settings]\r\n" + "".join(f"{k}={v}\r\n" for k, v in pairs.items()), "cp1252"))
 
     def settings(self, path=None):  # the key=value pairs of the first [Settings], UTF-16 LE after its mark or Latin-1
         data = (path or self.settings_path).read_bytes()
@@ -210,7 +203,8 @@ class Bar:  # the bar's window and its parts; see-through, the root shows throug
 
     @staticmethod
     def start(s, solid=False, **settings):  # with these settings if any; made solid if told so
-        settings and s.write_settings(**settings), s.park()
+        settings and (s.local.mkdir(parents=True, exist_ok=True), s.settings_path.write_text(
+            "[Settings]\r\n" + "".join(f"{k}={v}\r\n" for k, v in settings.items()), "cp1252")), s.park()
         program, bar = s.start(), Bar(s, s.wait_window("the bar"))
         check_equal(s.windows(), [bar.window], "the program's windows after its start")
         solid and bar.make_solid()
@@ -221,6 +215,9 @@ class Bar:  # the bar's window and its parts; see-through, the root shows throug
 
     make_solid = lambda self, timeout=5: (self.s.move(*self.rest), self.s.wait_screen(  # resting on the margin
         self.left, self.solid, timeout, "the bar to turn solid under the pointer"))
+
+    wait_icons = lambda self, count, what, label=None: (self.make_solid(), self.s.wait_screen(  # on its button row
+        self.band, lambda shot: len(self.icons(shot)) == count, 10, f"{count} pictures: {what}", label))
 
     press = lambda self, *keys: (self.make_solid(), self.s.click(*self.rest),  # focused by a click on its margin
                                  self.s.key(*keys, window=self.window))

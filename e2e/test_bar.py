@@ -43,9 +43,8 @@ def journey(s):
 
     around = Rect(regedit[0] - 3, regedit[1] - 3, 6, 6)  # the see-through bar draws Regedit's icon over "File",
     assert alone.sub(around).data != s.grab(around).data, "no icon over Notepad's File"  # yet lets a click through;
-    menu = s.wait_window("Notepad's menu", lambda: s.click(*regedit), timeout=5, exe="notepad.exe")
+    menu = s.wait_window("Notepad's menu", lambda: s.click(*regedit), timeout=5, exe="notepad.exe", label="notepad-menu")
     assert not menu.title and not s.windows("regedit.exe"), f"not Notepad's menu but {menu}, or Regedit started"
-    s.screenshot("click-reached-notepad")
     s.click(pad.rect.x + 300, pad.rect.y + 250)  # closes the menu, far from the bar
     s.wait_gone(menu, "Notepad's menu to close", exe="notepad.exe")  # the solid bar takes the click
     bar.make_solid(DELAY + 3)

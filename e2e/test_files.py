@@ -1,7 +1,8 @@
-"""Broken settings and order files: each start shows the fallbacks, ends cleanly and leaves sound files behind."""
-import random
+"""The first start; a stored place that the start corrects; broken settings and order files: each start shows the
+fallbacks, ends cleanly and leaves sound files behind (test_instances has the second start)."""
+import random, shutil
 
-from tarnlib import DEFAULTS, HEAD, TWIPS, Bar, Rect, check_equal, lines, make_files
+from tarnlib import DEFAULTS, HEAD, TWIPS, Bar, Rect, check_equal, lines, make_files, wait_until
 
 KEEP, FOLDER, at = None, "folder", lambda x, y: Rect(x, y, 376, 48)  # the file left as it is; a folder in its place
 HOME, noise = at(671, 0), lambda seed: random.Random(seed).randbytes(4096)
@@ -42,11 +43,25 @@ START = [
 
 
 def journey(s):
+    first, bar = Bar.start(s)
+    check_equal(bar.rect, HOME, "the first bar, 23 px beyond the right edge")
+    assert wait_until(s.buttons.is_dir, 10) and bar.see_through(s.screenshot("first").sub(bar.left)), "folder, look"
+    s.close(first)  # as the system does: it writes every default, CR LF, no byte-order mark
+    stored = dict(FolderPath=s.windows_path(s.buttons), **DEFAULTS, Left="10065", Top="0", Width="5640", Height="720")
+    check_equal(s.settings_path.read_bytes().decode("cp1252").split("\r\n"),
+                ["[Settings]", *(f"{k}={v}" for k, v in stored.items()), ""], "the first settings file's lines")
+
+    shutil.rmtree(s.buttons)  # and off the screen, 0 wide, 5 for a boolean: half beyond the edge, 480 wide, -1, made
+    program, bar = Bar.start(s, Left=-100000, Top=0, Width=0, Height=720, ShortcutLNK=5)
+    check_equal(bar.rect, Rect(-8, 0, 32, 48), f"the bar ({s.screenshot('corrected').name})")
+    s.close(program)
+    assert s.buttons.is_dir(), "the button folder was not made again"
+    check_equal(dict(s.settings()), dict(stored, Left="-120", Width="480"), "the settings after the correction")
+
     make_files(s.buttons, *(names := ["a.txt", "b.txt", "c.txt", "../x.txt"]))  # x.txt for the line ..\x.txt
     for name, settings_file, order_file, place, pictures, written, other in START:
         for path, data in (s.settings_path, settings_file), (s.order, order_file):
-            if data is not KEEP:
-                (path.unlink(), path.mkdir()) if data == FOLDER else path.write_bytes(data)
+            data is KEEP or ((path.unlink(), path.mkdir()) if data == FOLDER else path.write_bytes(data))
         before = s.order.read_bytes() if order_file is KEEP else None
         program, bar = Bar.start(s)
         s.move(bar.rect.x, bar.rest[1])  # on its frame: at once solid where that is the screen's edge
@@ -61,8 +76,7 @@ def journey(s):
         entries = [n if n == "<>" else n + ".txt" for n in written]
         check_equal(lines(s.order), HEAD.splitlines() + entries, f"the order written back ({name})")
         before and check_equal(s.order.read_bytes(), before, f"the order file rewritten ({name})")
-        twips = dict(Left=place.x, Top=place.y, Width=place.width, Height=place.height)
-        expected = dict(DEFAULTS, FolderPath=s.windows_path(s.buttons), **{k: str(v * TWIPS) for k, v in twips.items()})
-        got = dict(reversed(s.settings()))  # the first of each name
+        got, twips = dict(reversed(s.settings())), zip(("Left", "Top", "Width", "Height"), place)  # first of each name
+        expected = dict(DEFAULTS, FolderPath=s.windows_path(s.buttons), **{k: str(v * TWIPS) for k, v in twips})
         check_equal({k: got.get(k) for k in expected}, dict(expected, **other), f"the settings written ({name})")
     check_equal([(s.buttons / n).read_text() for n in names], names, "the files the order files name")

@@ -23,8 +23,7 @@ def journey(s):
     wait_until(lambda: alpha(s) == "87", 10, "the preview of slider 62 (52 + 5 * 2): 230 - 142.6")
     s.click(*at(options, 450, 73))  # Group by file type
     ok(s, options, "Options to close on OK")
-    bar.make_solid()
-    s.wait_screen(bar.band, lambda shot: len(bar.icons(shot)) == 6, 10, "menus of .txt, .log, Games", "grouped")
+    bar.wait_icons(6, "menus of .txt, .log, Games", "grouped")
     check_equal(len(s.popup(bar.icons(s.grab())[0].centre)[2]), 3, "entries of the .txt menu")
     s.key("Escape")
 
@@ -35,8 +34,7 @@ def journey(s):
     s.key("Return", window=error, closes="the error box")
     check_equal(options in s.windows(), True, "Options still open after the error")
     s.key("Escape", window=options, closes="Options")  # Cancel: the grouped bar as it was
-    bar.make_solid()
-    check_equal(len(bar.icons(s.grab())), 6, "buttons after the folder error and Cancel")
+    bar.wait_icons(6, "buttons after the folder error and Cancel")
 
     options = s.wait_window("Options a third time", lambda: bar.press("F2"), "TarnDock - Options")
     picker = s.wait_window("Select a folder", lambda: s.click(*at(options, 489, 249)),
@@ -44,8 +42,7 @@ def journey(s):
     s.key("Down", "Return", window=picker)  # from the button folder's row to Games, opened
     s.key("Return", window=picker, closes="Select a folder")  # the current folder taken
     ok(s, options, "Options to close on OK with the chosen folder")
-    bar.make_solid()
-    s.wait_screen(bar.band, lambda shot: len(bar.icons(shot)) == 3, 10, "Games: g.txt and the menu Old")
+    bar.wait_icons(3, "Games: g.txt and the menu Old")
 
     help = s.wait_window("Help", lambda: bar.press("F1"), "TarnDock - Help")
     shot = s.screenshot("help")  # the link: its blue text above Close

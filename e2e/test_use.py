@@ -1,5 +1,5 @@
 """Tips, a sub folder's menu, drops on a program button, Refresh, clicks on a program and on a file gone meanwhile."""
-import time
+import subprocess, sys, time
 
 from tarnlib import Bar, check_equal, is_dark, lines, make_files, wait_until
 
@@ -14,7 +14,8 @@ def tip(s, at):  # dark text on a light box that begins 3 px right of and 33 px 
 
 
 def drop(s, bar, at, *paths):  # from DragFiles' square onto at, the bar solid; told of a copy, the source keeps them
-    drag = s.start_helper("DragFiles.exe", 60, 420, *paths)
+    starts = (s.start(s.helpers / "DragFiles.exe", 60, 420, *paths, stdout=subprocess.PIPE, text=True) for _ in range(3))
+    drag = next((h for h in starts if h.stdout.readline() == "ready\n"), None) or sys.exit("DragFiles never ready")
     s.move(80, 440)
     s.wait_screen(bar.left, bar.see_through, 5, "the bar to turn see-through")
     s.drag(*at, 10, lambda: (s.wait_screen(bar.left, bar.solid, 5, "the bar solid under the drag"), s.wait_window(
@@ -47,7 +48,7 @@ def journey(s):
     drop(s, bar, icons[1].centre, notes)  # a final backslash doubled, also on the toolbar that Alt+F5 rebuilds
     (s.buttons / "Zzz.txt").write_text("added")
     bar.press("alt+F5")
-    wait_until(lambda: len(bar.icons(s.grab())) == 7, 5, "buttons for the two new files")
+    bar.wait_icons(7, "buttons for the two new files")
     drop(s, bar, icons[1].centre, folder + "\\", plain)
     bar.make_solid()
     s.click(*icons[1].centre)  # a click passes nothing
