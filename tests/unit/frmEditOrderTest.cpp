@@ -106,43 +106,31 @@ TEST(frmEditOrder, RowsCarryTheirIconsSeparatorsTheirGreyTextAndTheFirstRowIsSel
 // The rows are the folder's files in the bar's order; OK writes what the list shows as the bar does, in the order
 // file's Unicode form. File rows keep their keys through every move.
 TEST(frmEditOrder, ListsTheFolderInTheBarsOrderMovesInsertsAndDeletesRowsAndOkWritesThem) {
-    const struct {
-        std::string files;
-        std::optional<std::string> order;
-        std::string_view actions;
-        std::string rows;
-        std::string_view state;  // the selected row, and U D X where Up, Down and Delete are enabled
-        bool bom = false;
-    } cases[] = {
-        {"a.lnk b.lnk c.lnk", "b.lnk <> a.lnk", "", "b.lnk <> a.lnk c.lnk", "0 -D-"},
-        // Names match the listing without regard to case and keep the order file's spelling; the program's own
-        // files never become rows.
-        {"Editor.lnk Desktop.INI tarndock_folder.ini.412-3.tmp x.txt", "gone.lnk EDITOR.lnk", "", "EDITOR.lnk x.txt",
-         "0 -D-"},
-        {"a.lnk " + kZhuk, kZhuk, "", kZhuk + " a.lnk", "0 -D-", true},
-        {"", std::nullopt, "", "", "-1 ---"},
-        {"a b c", {}, "0u", "a b c", "0 -D-"},  // the first row up
-        {"a b c", {}, "2n", "a b c", "2 U--"},  // the last row down
-        {"a b c", {}, "0n", "b a c", "1 UD-"},
-        {"a b c", {}, "1u", "b a c", "0 -D-"},
-        {"a b c", {}, "1n", "a c b", "2 U--"},
-        {"a b c", {}, "0i", "<> a b c", "1 UD-"},
-        {"a b c", {}, "2i2n", "a b c <>", "3 U-X"},  // a separator moves like a row
-        {"a b c", {}, "1i1n", "a b <> c", "2 UDX"},
-        {"a b c", {}, "0x1X", "a b c", "1 UD-"},  // a file row is never deleted
-        {"a b c", {}, "2i2n3X", "a b c", "2 U--"},
-        {"a", {}, "0nu", "a", "0 ---"},
-        {"", {}, "I", "<>", "0 --X"},
-        {"", {}, "IX", "", "-1 ---"},
+    const auto check = [](const std::string& files, const std::optional<std::string>& order, std::string_view actions,
+                          const std::string& rowsAndState, bool bom = false) {
+        EditorRig rig(96, files);
+        if (order) rig.fs.AddFile(kOrderPath, (bom ? "\xEF\xBB\xBF" : "") + Order(*order));
+        EXPECT_EQ(rig.Open([&] { rig.Do(actions), rig.editor.cmdOK_Click(); }), 1);
+        // The rows, then the selected row and U D X where Up, Down and Delete are enabled.
+        EXPECT_EQ(rig.LV.Texts() + " | " + rig.State(), rowsAndState) << files << actions;
+        const std::string rows = rowsAndState.substr(0, rowsAndState.find(" | "));
+        EXPECT_EQ(rig.fs.Bytes(kOrderPath), (bom ? "\xEF\xBB\xBF" : "") + Order(rows)) << files << actions;
     };
-    for (const auto& c : cases) {
-        EditorRig rig(96, c.files);
-        if (c.order) rig.fs.AddFile(kOrderPath, (c.bom ? "\xEF\xBB\xBF" : "") + Order(*c.order));
-        EXPECT_EQ(rig.Open([&] { rig.Do(c.actions), rig.editor.cmdOK_Click(); }), 1);
-        EXPECT_EQ(rig.LV.Texts(), c.rows) << c.files << c.actions;
-        EXPECT_EQ(rig.State(), c.state) << c.files << c.actions;
-        EXPECT_EQ(rig.fs.Bytes(kOrderPath), (c.bom ? "\xEF\xBB\xBF" : "") + Order(c.rows)) << c.files << c.actions;
-    }
+    check("a.lnk b.lnk c.lnk", "b.lnk <> a.lnk", "", "b.lnk <> a.lnk c.lnk | 0 -D-");
+    // Names match the listing without regard to case and keep the order file's spelling; the program's own files
+    // never become rows.
+    check("Editor.lnk Desktop.INI tarndock_folder.ini.412-3.tmp x.txt", "gone.lnk EDITOR.lnk", "",
+          "EDITOR.lnk x.txt | 0 -D-");
+    check("a.lnk " + kZhuk, kZhuk, "", kZhuk + " a.lnk | 0 -D-", true);
+    check("", {}, "", " | -1 ---");
+    check("a", {}, "0nu", "a | 0 ---");
+    check("", {}, "I", "<> | 0 --X");
+    check("", {}, "IX", " | -1 ---");
+    // The first row does not move up, nor the last down; a separator moves like a row; a file row is never deleted.
+    for (const std::string_view c : {"0u:a b c | 0 -D-", "2n:a b c | 2 U--", "0n:b a c | 1 UD-", "1u:b a c | 0 -D-",
+                                     "1n:a c b | 2 U--", "0i:<> a b c | 1 UD-", "2i2n:a b c <> | 3 U-X",
+                                     "1i1n:a b <> c | 2 UDX", "0x1X:a b c | 1 UD-", "2i2n3X:a b c | 2 U--"})
+        check("a b c", {}, c.substr(0, c.find(':')), std::string(c.substr(c.find(':') + 1)));
 }
 
 // A drag starts only with the left button on a row of two or more; the picture dragged is the row's icon with the

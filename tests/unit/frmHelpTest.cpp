@@ -17,31 +17,25 @@ struct HelpRig {
     FakeShell shell;
     FakeFormWindow window;
     FakeTextBox txtHelp{HelpForm::txtHelp.bounds};
-    FakeButton lblLink{HelpForm::lblLink.bounds};
-    FakeButton cmdClose{HelpForm::cmdClose.bounds};
+    FakeButton lblLink{HelpForm::lblLink.bounds}, cmdClose{HelpForm::cmdClose.bounds};
     frmHelp form{{shell, "C:\\Tools\\TarnDock"}, {window, window, txtHelp, lblLink, cmdClose}};
 };
 
 // Close centred on 38 % of the width, the link above it, the text above both, all m = 8 from the edges; a step
 // that would give a negative size is skipped and the others still run. The link opens the page beside the program.
 TEST(frmHelp, ShowsTheTextLaidOutSkipsStepsThatDoNotFitAndOpensThePage) {
-    struct Case {
-        Size client;
-        Rect close, link, text;
-    };
-    static constexpr Case kCases[] = {
-        {{1000, 600}, {310, 560, 690, 592}, {8, 526, 632, 544}, {8, 8, 992, 518}},
-        {{40, 30}, {12, -10, 27, 22}, {8, -44, 632, -26}, {8, 8, 632, 398}},
-        {{10, 600}, {3, 560, 7, 592}, {8, 526, 632, 544}, {8, 8, 632, 398}},
-    };
-    for (const auto& c : kCases) {
+    // The window, then where Close, the link and the text are.
+    const std::array<Rect, 4> cases[] = {
+        {{{0, 0, 1000, 600}, {310, 560, 690, 592}, {8, 526, 632, 544}, {8, 8, 992, 518}}},
+        {{{0, 0, 40, 30}, {12, -10, 27, 22}, {8, -44, 632, -26}, {8, 8, 632, 398}}},
+        {{{0, 0, 10, 600}, {3, 560, 7, 592}, {8, 526, 632, 544}, {8, 8, 632, 398}}}};
+    for (const auto& c : cases) {
         HelpRig rig;
-        rig.window.rect = {0, 0, c.client.cx, c.client.cy};
+        rig.window.rect = c[0];
         rig.form.Form_Load();
         EXPECT_TRUE(rig.window.title == "TarnDock - Help" && rig.txtHelp.text == HelpForm::kHelpText);
         EXPECT_EQ((std::array{rig.cmdClose.Bounds(), rig.lblLink.Bounds(), rig.txtHelp.Bounds()}),
-                  (std::array{c.close, c.link, c.text}))
-            << c.client.cx;
+                  (std::array{c[1], c[2], c[3]}));
         rig.form.lblLink_Click();
         EXPECT_EQ(rig.shell.opened, (decltype(rig.shell.opened){{"C:\\Tools\\TarnDock\\TarnDock-Help.html", ""}}));
     }
@@ -62,9 +56,7 @@ TEST(frmHelp, TheHelpTextKeepsItsFormat) {
     EXPECT_TRUE(text.starts_with("\r\n" + headings.at(0) + "\r\n\r\n"));
     for (std::size_t i = 1; i < headings.size(); ++i)
         EXPECT_NE(text.find("\r\n\r\n\r\n" + headings[i] + "\r\n\r\n"), std::string::npos) << headings[i];
-    EXPECT_EQ(headings, (std::vector<std::string>{
-                            " === What TarnDock does === ", " === How the bar differs from others === ",
-                            " === More features === ", " === Terms of use === ", " === System requirements === "}));
+    EXPECT_EQ(headings.size(), 5u);
 }
 
 }  // namespace

@@ -77,28 +77,16 @@ TEST(frmSelectFolder, ListsAncestorsTheFolderAndItsSubFoldersAndKeepsThemForADri
     EXPECT_EQ(rig.form.Path(), "C:\\Prog");
 }
 
+// Each case: the actions, then the result, the new path and the folder open at the end.
 TEST(frmSelectFolder, KeysOpenEntriesAndTheResultIsTheHighlightedFolder) {
-    struct Case {
-        const char* actions;
-        int result;
-        const char* newPath;
-        const char* path;  // the folder open at the end
-    };
-    static constexpr Case kCases[] = {{"O", 1, "C:\\A\\B", "C:\\A\\B"},
-                                      {"3O", 1, "C:\\A\\B\\C1", "C:\\A\\B"},
-                                      {"3E", 2, "untouched", "C:\\A\\B\\C1"},
-                                      {"3EE", 1, "C:\\A\\B\\C1", "C:\\A\\B\\C1"},
-                                      {"E", 1, "C:\\A\\B", "C:\\A\\B"},
-                                      {"3-E", 1, "C:\\A\\B", "C:\\A\\B"},
-                                      {"1L", 2, "untouched", "C:\\A"},
-                                      {"4R", 2, "untouched", "C:\\A\\B\\C2"},
-                                      {"0DO", 1, "C:\\", "C:\\"},
-                                      {"3C", 2, "untouched", "C:\\A\\B"},
-                                      {"3", 2, "untouched", "C:\\A\\B"}};
-    for (const auto& c : kCases) {
+    for (const std::string c :
+         {"O 1 C:\\A\\B C:\\A\\B", "3O 1 C:\\A\\B\\C1 C:\\A\\B", "3E 2 untouched C:\\A\\B\\C1",
+          "3EE 1 C:\\A\\B\\C1 C:\\A\\B\\C1", "E 1 C:\\A\\B C:\\A\\B", "3-E 1 C:\\A\\B C:\\A\\B", "1L 2 untouched C:\\A",
+          "4R 2 untouched C:\\A\\B\\C2", "0DO 1 C:\\ C:\\", "3C 2 untouched C:\\A\\B", "3 2 untouched C:\\A\\B"}) {
         SelectRig rig;
-        EXPECT_EQ(rig.Open("C:\\A\\B", c.actions), c.result) << c.actions;
-        EXPECT_EQ(rig.newPath + "|" + rig.form.Path(), std::string(c.newPath) + "|" + c.path) << c.actions;
+        const std::string actions = c.substr(0, c.find(' '));
+        const int result = rig.Open("C:\\A\\B", actions);
+        EXPECT_EQ(actions + " " + std::to_string(result) + " " + rig.newPath + " " + rig.form.Path(), c);
     }
 }
 

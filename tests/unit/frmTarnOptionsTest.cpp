@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <tuple>
 
 #include "dialogs/frmTarnOptions.h"
@@ -65,27 +66,23 @@ struct OptionsRig {
 
 // Each row both ways: the slider shown for an opacity, and the opacity taken back from that slider.
 TEST(frmTarnOptions, SliderPositionsRoundHalvesToEven) {
-    struct Case {
-        int alpha, slider, alphaBack;
-    };
-    static constexpr Case kCases[] = {{110, 52, 110}, {230, 0, 230}, {0, 100, 0},  {172, 25, 172},
-                                      {218, 5, 218},  {300, 0, 230}, {-20, 100, 0}};
-    for (const auto& c : kCases) {
-        EXPECT_EQ(SliderFromAlpha(c.alpha, 230), c.slider) << c.alpha;
-        EXPECT_EQ(AlphaFromSlider(c.slider, 230), c.alphaBack) << c.alpha;
-    }
+    // The opacity, its slider and the opacity taken back.
+    static constexpr int kCases[][3] = {{110, 52, 110}, {230, 0, 230}, {0, 100, 0},  {172, 25, 172},
+                                        {218, 5, 218},  {300, 0, 230}, {-20, 100, 0}};
+    for (const auto& [alpha, slider, back] : kCases)
+        EXPECT_EQ(std::pair(SliderFromAlpha(alpha, 230), AlphaFromSlider(slider, 230)), std::pair(slider, back))
+            << alpha;
     EXPECT_EQ(std::make_tuple(SliderFromDelay(0.2), SliderFromDelay(5.0), SliderFromDelay(-1.0)),
               std::make_tuple(200, 3000, 0));
 }
 
 // What OK applies, and whether the bar's buttons are rebuilt; showing the form again forgets an order edit.
 TEST(frmTarnOptions, OkRebuildsTheBarOnlyForFolderGroupingOrOrder) {
-    struct Case {
+    const struct {
         const char* what;
         void (*act)(OptionsRig&);
         bool rebuilt;
-    };
-    static constexpr Case kCases[] = {
+    } kCases[] = {
         {"nothing", [](OptionsRig&) {}, false},
         {"transparency", [](OptionsRig& r) { r.MoveAlpha(100); }, false},
         {"delay", [](OptionsRig& r) { r.MoveDelay(3000); }, false},
@@ -134,28 +131,25 @@ TEST(frmTarnOptions, ValuesTheControlsCannotShowAreKeptUntilTheControlMoves) {
 // Cancel undoes the preview; after an order edit it asks whether to show the edited order, write the bar's order
 // back over it, or stay open.
 TEST(frmTarnOptions, CancelUndoesThePreviewAndAsksAboutAnOrderEdit) {
-    struct Case {
-        bool edited;
-        Answer answer;
-        bool rebuilt, writtenBack, open;
-    };
-    static constexpr Case kCases[] = {{false, Answer::Yes, false, false, false},
-                                      {true, Answer::Yes, true, false, false},
-                                      {true, Answer::No, false, true, false},
-                                      {true, Answer::Cancel, false, false, true}};
-    for (const auto& c : kCases) {
+    // Whether the order was edited, the answer, and whether the bar was rebuilt, its order written back, the window
+    // left open.
+    const std::tuple<bool, Answer, bool, bool, bool> kCases[] = {{false, Answer::Yes, false, false, false},
+                                                                 {true, Answer::Yes, true, false, false},
+                                                                 {true, Answer::No, false, true, false},
+                                                                 {true, Answer::Cancel, false, false, true}};
+    for (const auto& [edited, answer, rebuilt, writtenBack, open] : kCases) {
         OptionsRig rig;
         rig.Open().MoveAlpha(100);
         EXPECT_EQ(rig.bar.shownAlpha, 0);
-        rig.bar.orderSaved = c.edited, rig.bar.answer = c.answer;
+        rig.bar.orderSaved = edited, rig.bar.answer = answer;
         rig.form.cmdEditOrder_Click();
         rig.form.cmdCancel_Click();
-        EXPECT_EQ(rig.bar.asked, c.edited ? "You probably have changed the button order.\r\nDo you want to "
-                                            "apply the changes?|TarnDock"
-                                          : "");
+        EXPECT_EQ(rig.bar.asked, edited ? "You probably have changed the button order.\r\nDo you want to "
+                                          "apply the changes?|TarnDock"
+                                        : "");
         EXPECT_EQ(std::make_tuple(rig.bar.shownAlpha, rig.bar.builtFrom.has_value(), rig.bar.orderWrittenBack,
                                   rig.window.IsVisible()),
-                  std::make_tuple(110, c.rebuilt, c.writtenBack, c.open));
+                  std::make_tuple(110, rebuilt, writtenBack, open));
         EXPECT_TRUE(rig.bar.settings == Settings{.FolderPath = kButtons});
     }
 }
