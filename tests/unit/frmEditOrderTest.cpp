@@ -3,6 +3,7 @@
 #include <array>
 #include <regex>
 #include <sstream>
+#include <tuple>
 
 #include "fakes/FakeDialogControls.h"
 #include "fakes/FakeTextCodec.h"
@@ -136,26 +137,22 @@ TEST(frmEditOrder, ListsTheFolderInTheBarsOrderMovesInsertsAndDeletesRowsAndOkWr
 // A drag starts only with the left button on a row of two or more; the picture dragged is the row's icon with the
 // arrow over it.
 TEST(frmEditOrder, DroppingInsertsTheRowBeforeTheRowUnderThePointer) {
+    // Files, button, row dragged, rows passed over (-1: below the last), where it is dropped ('l' the list, 'm' the
+    // marker, 'o' another control, '-' the list when no drag starts), the rows then. Over the first row and below
+    // the last, the last row was not the target.
+    // clang-format off
     const struct {
         const char* files;
         int button, row;
         std::vector<int> over;
-        char dropOn;  // 'l' the list, 'm' the marker, 'o' another control, '-' the list when no drag starts
+        char dropOn;
         const char* rows;
-    } cases[] = {
-        {"a b c d", 1, 1, {1}, 'l', "a b c d"},      // its own row
-        {"a b c d", 1, 1, {2}, 'l', "a b c d"},      // the next row
-        {"a b c d", 1, 1, {3}, 'l', "a c b d"},      // two rows below
-        {"a b c d", 1, 1, {3, -1}, 'l', "a c d b"},  // below the last row
-        {"a b c d", 1, 1, {0, -1}, 'l', "b a c d"},  // below the last row, but the last was not the target
-        {"a b c d", 1, 1, {0}, 'm', "b a c d"},
-        {"a b c d", 1, 0, {2}, 'l', "b a c d"},
-        {"a b c d", 1, 3, {0}, 'o', "a b c d"},  // elsewhere nothing moves
-        {"a b", 3, 0, {1}, '-', "a b"},
-        {"a b", 2, 0, {1}, '-', "a b"},
-        {"a b", 1, 3, {0}, '-', "a b"},
-        {"a", 1, 0, {0}, '-', "a"},
-    };
+    } cases[] = {{"a b c d", 1, 1, {1}, 'l', "a b c d"}, {"a b c d", 1, 1, {2}, 'l', "a b c d"},
+        {"a b c d", 1, 1, {3}, 'l', "a c b d"}, {"a b c d", 1, 1, {3, -1}, 'l', "a c d b"},
+        {"a b c d", 1, 1, {0, -1}, 'l', "b a c d"}, {"a b c d", 1, 1, {0}, 'm', "b a c d"},
+        {"a b c d", 1, 0, {2}, 'l', "b a c d"}, {"a b c d", 1, 3, {0}, 'o', "a b c d"}, {"a b", 3, 0, {1}, '-', "a b"},
+        {"a b", 2, 0, {1}, '-', "a b"}, {"a b", 1, 3, {0}, '-', "a b"}, {"a", 1, 0, {0}, '-', "a"}};
+    // clang-format on
     for (const auto& c : cases) {
         EditorRig rig(96, c.files);
         rig.Open();
@@ -190,32 +187,27 @@ TEST(frmEditOrder, TheMarkerFollowsThePointerAndScrollsAPartlyShownRowIntoView) 
 // wider than the list; a resize skips the steps that do not fit a very small window, and their controls stay where
 // the first layout put them.
 TEST(frmEditOrder, OpensCentredOnTheBarsMonitorAndLaysItsControlsOut) {
-    const struct {
-        struct {
-            int dpi;
-            Rect monitor, opened;
-            Size client;
-        } in;
-        std::array<Rect, 4> del_ok_list_marker;
-    } cases[] = {
-        {{96, {0, 0, 1024, 768}, {372, 73, 653, 695}, {200, 606}},
+    // Dots per inch, monitor, window opened, client resized to; then the delete, OK, list and marker bounds.
+    // clang-format off
+    const std::tuple<int, Rect, Rect, Size, std::array<Rect, 4>> cases[] = {
+        {96, {0, 0, 1024, 768}, {372, 73, 653, 695}, {200, 606},
          {{{147, 32, 192, 77}, {108, 557, 192, 598}, {8, 80, 192, 549}, {10, 80, 190, 84}}}},
-        {{144, {0, 0, 1024, 768}, {305, 73, 719, 695}, {500, 900}},
+        {144, {0, 0, 1024, 768}, {305, 73, 719, 695}, {500, 900},
          {{{420, 48, 488, 116}, {262, 826, 488, 888}, {12, 120, 488, 814}, {15, 120, 383, 126}}}},
-        {{96, {1024, 0, 3584, 1600}, {2056, 152, 2551, 1448}, {12, 300}},
-         {{{-41, 32, 4, 77}, {247, 1231, 471, 1272}, {8, 80, 471, 1223}, {10, 80, 255, 84}}}},
-    };
-    for (const auto& c : cases) {
-        EditorRig rig(c.in.dpi);
-        rig.dialog.homeMonitor = c.in.monitor;
+        {96, {1024, 0, 3584, 1600}, {2056, 152, 2551, 1448}, {12, 300},
+         {{{-41, 32, 4, 77}, {247, 1231, 471, 1272}, {8, 80, 471, 1223}, {10, 80, 255, 84}}}}};
+    // clang-format on
+    for (const auto& [dpi, monitor, opened, client, bounds] : cases) {
+        EditorRig rig(dpi);
+        rig.dialog.homeMonitor = monitor;
         rig.Open();
-        EXPECT_EQ(rig.window.WindowRect(), c.in.opened);
-        rig.window.Move({0, 0, c.in.client.cx + 16, c.in.client.cy + 16});
+        EXPECT_EQ(rig.window.WindowRect(), opened);
+        rig.window.Move({0, 0, client.cx + 16, client.cy + 16});
         rig.editor.Form_Resize();
         EXPECT_EQ(
             (std::array{rig.cmdDeleteSeparator.Bounds(), rig.cmdOK.Bounds(), rig.LV.Bounds(), rig.picPos.Bounds()}),
-            c.del_ok_list_marker)
-            << c.in.client.cx;
+            bounds)
+            << client.cx;
     }
 }
 
