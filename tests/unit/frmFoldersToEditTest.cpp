@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "bar/ProgramHost.h"
 #include "fakes/FakeDialogControls.h"
 #include "order/frmFoldersToEdit.h"
@@ -49,24 +51,21 @@ struct PickerRig {
 
 // A folder without sub folders goes to the editor at once and a missing one nowhere, without showing the picker.
 TEST(frmFoldersToEdit, ReturnsOneOnceAnyEditorWroteItsOrderFile) {
-    const struct {
-        const char* folder;
-        bool subFolders;
-        std::vector<int> editorResults;
-        int result;
-    } cases[] = {{kButtons, false, {1}, 1},   {kButtons, false, {2}, 2},  {"C:\\T\\Gone", true, {}, 2},
-                 {kButtons, true, {}, 2},     {kButtons, true, {2}, 2},   {kButtons, true, {2, 2}, 2},
-                 {kButtons, true, {1, 2}, 1}, {kButtons, true, {2, 1}, 1}};
-    for (const auto& c : cases) {
-        PickerRig rig(c.subFolders);
-        rig.host.results = c.editorResults;
+    // The folder, whether it has sub folders, the editors' results, the picker's.
+    const std::tuple<const char*, bool, std::vector<int>, int> cases[] = {
+        {kButtons, false, {1}, 1},   {kButtons, false, {2}, 2},  {"C:\\T\\Gone", true, {}, 2},
+        {kButtons, true, {}, 2},     {kButtons, true, {2}, 2},   {kButtons, true, {2, 2}, 2},
+        {kButtons, true, {1, 2}, 1}, {kButtons, true, {2, 1}, 1}};
+    for (const auto& [folder, subFolders, editorResults, result] : cases) {
+        PickerRig rig(subFolders);
+        rig.host.results = editorResults;
         rig.dialog.user = [&] {
-            for (std::size_t i = 0; i < c.editorResults.size(); ++i) rig.picker.cmdEditOrder_Click();
+            for (std::size_t i = 0; i < editorResults.size(); ++i) rig.picker.cmdEditOrder_Click();
             rig.picker.cmdClose_Click();
         };
-        EXPECT_EQ(rig.picker.ShowForm(c.folder), c.result) << testing::PrintToString(c.editorResults);
-        EXPECT_EQ(rig.host.opened, Opened(c.editorResults.size(), {kButtons, false}));
-        EXPECT_EQ(!rig.dialog.title.empty(), c.subFolders && c.folder == std::string(kButtons));
+        EXPECT_EQ(rig.picker.ShowForm(folder), result) << testing::PrintToString(editorResults);
+        EXPECT_EQ(rig.host.opened, Opened(editorResults.size(), {kButtons, false}));
+        EXPECT_EQ(!rig.dialog.title.empty(), subFolders && folder == std::string(kButtons));
     }
 }
 

@@ -78,11 +78,7 @@ TEST(frmTarnOptions, SliderPositionsRoundHalvesToEven) {
 
 // What OK applies, and whether the bar's buttons are rebuilt; showing the form again forgets an order edit.
 TEST(frmTarnOptions, OkRebuildsTheBarOnlyForFolderGroupingOrOrder) {
-    const struct {
-        const char* what;
-        void (*act)(OptionsRig&);
-        bool rebuilt;
-    } kCases[] = {
+    const std::tuple<const char*, void (*)(OptionsRig&), bool> kCases[] = {
         {"nothing", [](OptionsRig&) {}, false},
         {"transparency", [](OptionsRig& r) { r.MoveAlpha(100); }, false},
         {"delay", [](OptionsRig& r) { r.MoveDelay(3000); }, false},
@@ -94,14 +90,14 @@ TEST(frmTarnOptions, OkRebuildsTheBarOnlyForFolderGroupingOrOrder) {
         {"order, shown again", [](OptionsRig& r) { r.bar.orderSaved = true, r.form.cmdEditOrder_Click(), r.Open(); },
          false},
     };
-    for (const auto& c : kCases) {
+    for (const auto& [what, act, rebuilt] : kCases) {
         OptionsRig rig;
-        c.act(rig.Open());
+        act(rig.Open());
         rig.form.cmdOK_Click();
-        EXPECT_EQ(rig.bar.builtFrom.has_value(), c.rebuilt) << c.what;
+        EXPECT_EQ(rig.bar.builtFrom.has_value(), rebuilt) << what;
         EXPECT_TRUE(!rig.window.IsVisible() && rig.bar.settings.FolderPath == rig.txtPath.text &&
                     (!rig.bar.builtFrom || *rig.bar.builtFrom == rig.bar.settings))
-            << c.what;
+            << what;
     }
 }
 
@@ -133,10 +129,11 @@ TEST(frmTarnOptions, ValuesTheControlsCannotShowAreKeptUntilTheControlMoves) {
 TEST(frmTarnOptions, CancelUndoesThePreviewAndAsksAboutAnOrderEdit) {
     // Whether the order was edited, the answer, and whether the bar was rebuilt, its order written back, the window
     // left open.
+    // clang-format off
     const std::tuple<bool, Answer, bool, bool, bool> kCases[] = {{false, Answer::Yes, false, false, false},
-                                                                 {true, Answer::Yes, true, false, false},
-                                                                 {true, Answer::No, false, true, false},
-                                                                 {true, Answer::Cancel, false, false, true}};
+        {true, Answer::Yes, true, false, false}, {true, Answer::No, false, true, false},
+        {true, Answer::Cancel, false, false, true}};
+    // clang-format on
     for (const auto& [edited, answer, rebuilt, writtenBack, open] : kCases) {
         OptionsRig rig;
         rig.Open().MoveAlpha(100);
