@@ -14,7 +14,7 @@ cmake --build "$dir" -j2
 for target in ${targets[@]}; do
     mkdir -p "$dir/fuzz-corpus/$target" "$dir/fuzz-artifacts"
     "$dir/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$dir/fuzz-artifacts/$target-" \
-        "$dir/fuzz-corpus/$target" "fuzz/corpus/$target" 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|property failed' |
+        "$dir/fuzz-corpus/$target" "fuzz/corpus/$target" 2>&1 | grep -E 'stat::number_of_executed_units|ERROR|Assertion' |
         sed "s/^/$target: /" &
 done
 wait

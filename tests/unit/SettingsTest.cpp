@@ -8,7 +8,6 @@
 #include "model/OrderFile.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFile.h"
-#include "settings/SettingsLocation.h"
 #include "settings/WindowPlacement.h"
 
 namespace tarn {
@@ -48,7 +47,6 @@ TEST(IniFile, SetChangesOnlyItsLineAddsAfterTheSectionsLastKeyAndCutsAtALineBrea
               "; by hand\r\n[Other]\r\nAlpha=7\r\n[settings]\r\nalpha=110\r\nNoValue=a\r\nNew=a=b\r\n\r\n"
               "[Settings]\r\nAlpha=99\r\n[B]\r\nFirst=c\r\n\r\n[C]\r\nx=1\r\n[D]\r\nKey=e\r\n[Kept]\r\n"
               "0=\"'q'\"\r\n1=\"\"\"\"\r\n2=\"\x1A'\"\r\n3=\" x\t\"\r\n4=a\"\r\n5='\r\n");
-    EXPECT_EQ(ini.Get("Settings", "New"), "a=b");
     const IniFile reread(ini.Text());
     for (int i = 0; i < 6; ++i) EXPECT_EQ(reread.Get("Kept", std::to_string(i)), kKept[i]);
 }
@@ -179,19 +177,6 @@ TEST(WindowPlacement, KeepsAllOrHalfOfTheWindowOnTheMonitorItLiesOn) {
     window.shown = ShowCommand::Show;
     ShowInTaskbar(window, false);
     EXPECT_TRUE(!window.taskbar && window.IsVisible());
-}
-
-// A settings file beside the program makes a portable installation; any other keeps the account's settings.
-TEST_F(SettingsFile, ASettingsFileBesideTheProgramMakesItPortable) {
-    fakes::FakeShell shell;
-    fs.AddFile("D:\\Bars\\Two\\tarndock.INI");
-    fs.AddFile("D:\\Bars\\Three\\TarnDock.ini\\x");  // a folder of that name is no settings file
-    for (const std::string program : {"D:\\Bars\\Two", "D:\\Bars\\One", "D:\\Bars\\Three", ""}) {
-        const SettingsLocation at = FindSettingsLocation(shell, fs, program);
-        const bool portable = program.ends_with("Two");
-        EXPECT_EQ(at.settingsFile, portable ? program + "\\TarnDock.ini" : kFile) << program;
-        EXPECT_EQ(at.defaultButtonFolder, portable ? program + "\\Buttons" : kDefaultFolder) << program;
-    }
 }
 
 }  // namespace

@@ -94,7 +94,6 @@ TEST(frmEditOrder, RowsCarryTheirIconsSeparatorsTheirGreyTextAndTheFirstRowIsSel
     // The widest text, the separator's 26 characters, and room for the icon.
     EXPECT_EQ(rig.LV.ColumnWidth(), 7 * 26 + 24);
     EXPECT_TRUE(rig.LV.Selected() == 0 && rig.LV.columns == "Files" && rig.window.taskbar);
-    EXPECT_EQ(rig.dialog.title, "TarnDock - Edit button order");
     // Shift, Ctrl or Alt with an arrow key move the row, which the list does not see; every other key goes on to it.
     EXPECT_EQ(
         (std::vector<bool>{rig.editor.LV_KeyDown(Key::Down, kShiftMask),
@@ -178,9 +177,6 @@ TEST(frmEditOrder, TheMarkerFollowsThePointerAndScrollsAPartlyShownRowIntoView) 
     EXPECT_TRUE(rig.picPos.Visible());
     rig.dialog.underPointer = &rig.cmdOK, rig.editor.tmrCheckPos_Timer();
     EXPECT_FALSE(rig.picPos.Visible());
-    // Outside the list nothing moves.
-    rig.editor.LV_DragOver(-15, 30);
-    EXPECT_FALSE(rig.picPos.Visible());
 }
 
 // It opens centred on the bar's monitor at most of its height, never narrower than designed; the marker is never
@@ -211,24 +207,19 @@ TEST(frmEditOrder, OpensCentredOnTheBarsMonitorAndLaysItsControlsOut) {
     }
 }
 
-// Nothing is lost when OK cannot write: the window stays open with the rows, and neither Cancel nor the close box
-// writes them once the file could be written.
-TEST(frmEditOrder, AFailedSaveKeepsTheWindowOpenAndCancelOrTheCloseBoxWriteNothing) {
-    for (const bool closeBox : {false, true}) {
-        EditorRig rig(96, "a b");
-        const std::string old = Order("b a");
-        rig.fs.AddFile(kOrderPath, old);
-        rig.fs.readOnly.insert(FakeFileSystem::Key(kOrderPath));
-        EXPECT_EQ(rig.Open([&] {
-            rig.Do("0n"), rig.editor.cmdOK_Click();
-            EXPECT_TRUE(rig.dialog.open && rig.LV.Texts() == "a b");
-            rig.fs.readOnly.clear();
-            if (!closeBox) rig.editor.cmdCancel_Click();
-        }),
-                  2);
-        EXPECT_EQ(rig.fs.Bytes(kOrderPath), old);
-        EXPECT_EQ(rig.messageBox.text, "TarnDock Error: The order could not be saved.\r\nC:\\B\\TarnDock_Folder.ini");
-    }
+// A failed save keeps the window open with the rows (the store's faults are tried one by one elsewhere); Cancel
+// writes nothing once the file could be written.
+TEST(frmEditOrder, AFailedSaveKeepsTheRowsAndCancelWritesNothing) {
+    EditorRig rig(96, "a b");
+    rig.fs.AddFile(kOrderPath, Order("b a"));
+    rig.fs.readOnly.insert(FakeFileSystem::Key(kOrderPath));
+    EXPECT_EQ(rig.Open([&] {
+        rig.Do("0n"), rig.editor.cmdOK_Click(), rig.fs.readOnly.clear();
+        EXPECT_EQ(rig.LV.Texts(), "a b");
+        rig.editor.cmdCancel_Click();
+    }),
+              2);
+    EXPECT_EQ(rig.fs.Bytes(kOrderPath), Order("b a"));
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "dialogs/HelpForm.h"
 #include "dialogs/frmHelp.h"
@@ -39,24 +37,6 @@ TEST(frmHelp, ShowsTheTextLaidOutSkipsStepsThatDoNotFitAndOpensThePage) {
         rig.form.lblLink_Click();
         EXPECT_EQ(rig.shell.opened, (decltype(rig.shell.opened){{"C:\\Tools\\TarnDock\\TarnDock-Help.html", ""}}));
     }
-}
-
-// An empty line first; each section a heading " === ... === ", an empty line and its lines; two empty lines
-// between sections; every line ends with CRLF and has at most 80 characters.
-TEST(frmHelp, TheHelpTextKeepsItsFormat) {
-    const std::string text(HelpForm::kHelpText);
-    std::vector<std::string> headings;
-    std::size_t at = 0;
-    for (std::size_t end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
-        const std::string line = text.substr(at, end - at);
-        EXPECT_LE(line.size(), 80u) << line;
-        if (line.starts_with(" === ") && line.ends_with(" === ")) headings.push_back(line);
-    }
-    EXPECT_EQ(at, text.size());
-    EXPECT_TRUE(text.starts_with("\r\n" + headings.at(0) + "\r\n\r\n"));
-    for (std::size_t i = 1; i < headings.size(); ++i)
-        EXPECT_NE(text.find("\r\n\r\n\r\n" + headings[i] + "\r\n\r\n"), std::string::npos) << headings[i];
-    EXPECT_EQ(headings.size(), 5u);
 }
 
 }  // namespace

@@ -65,8 +65,6 @@ TEST(frmSelectFolder, ListsAncestorsTheFolderAndItsSubFoldersAndKeepsThemForADri
     rig.Open("C:\\A\\B\\");
     EXPECT_EQ(rig.Shown(), (std::vector<std::string>{"C:\\", " A", "  B", "   C1", "   C2"}));
     EXPECT_TRUE(rig.DirList.highlighted == 2 && rig.DirList.rows[3].path == "C:\\A\\B\\C1");
-    EXPECT_TRUE(rig.DriveList.drive == "C:" && rig.dialog.title == "TarnDock - Select a folder" && rig.window.taskbar);
-    EXPECT_FALSE(rig.form.DirList_KeyDown(Key::Down, 0));
     rig.DriveList.drive = "E:";  // cannot be read
     rig.form.DriveList_Change();
     EXPECT_TRUE(rig.form.Path() == "C:\\A\\B" && rig.DriveList.drive == "C:" && rig.DirList.rows.size() == 5u);
