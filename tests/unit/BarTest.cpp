@@ -262,6 +262,8 @@ TEST(HoverText, AMenuButtonNamesItsFolderAndListsItsEntries) {
         for (std::size_t at; (at = expected.find('|')) != std::string::npos;) expected.replace(at, 1, "\r\n");
         EXPECT_EQ(HoverTipText({.style = ButtonStyle::DropDown, .tag = tag}, &menu, prefix, BaseName), expected) << tag;
     }
+    EXPECT_EQ(HoverTipText({.style = ButtonStyle::DropDown, .tag = "D:\\Games"}, nullptr, "", BaseName),
+              "   [Games]   ");
 }
 
 using Points = std::vector<Point>;
