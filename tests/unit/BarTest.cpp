@@ -160,7 +160,8 @@ TEST_F(Bar, InIconModeEveryEntryGetsABitmapOfOneSizeButAnEmptyMenuOffersTheButto
     EXPECT_EQ(std::tuple(shell.opened, shell.openedFolder), std::tuple(Opened{{In("Games\\chess.exe"), ""}}, kFolder));
 }
 
-// The order dialog rebuilds the bar only when it saved; F3 leaves the minimised stand-in in its place. Storing writes the order file of the button folder and of each sub folder.
+// The order dialog rebuilds the bar only when it saved; F3 leaves the minimised stand-in in its place. Storing
+// writes the order file of the button folder and of each sub folder.
 TEST_F(Bar, KeysRunTheirCommands) {
     Use();
     fs.AddFile(In("new.txt"));
